@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Puts the built program into the program folder (default ~/ColtsTracker): the program file,
+# the class heading pictures in LabelFiles/, and the delivered database VORNColts.mdb only
+# when no database is there yet. A database already there is never touched.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+folder=${1:-"$HOME/ColtsTracker"}
+mkdir -p "$folder"
+install -m 755 "$top/build/coltstracker" "$folder/coltstracker.new"
+mv -f "$folder/coltstracker.new" "$folder/coltstracker"
+"$top/build/tools/coltstracker-makedb" "$folder"
+"$top/build/tools/coltstracker-labels" "$folder" >/dev/null

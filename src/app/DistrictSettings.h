@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The two district values kept in the user's settings, section "ProgramConst".
+namespace DistrictSettings {
+
+// "DistrictNumber", "NA" when absent.
+QString readDistrictNumber();
+// "NumberofRings" as stored, "2" when absent.
+QString readNumberOfRings();
+void writeDistrictNumber(const QString& value);
+void writeNumberOfRings(const QString& value);
+
+// A stored ring count usable as NumRings: a whole number from 1 to 32767.
+bool parseStoredRings(const QString& text, qint16* rings);
+
+// A ring count typed on the settings form: any number, rounded to the nearest whole
+// number with halves to the even neighbour; false when it is not a number or does not
+// come to a count from 1 to 32767.
+bool parseTypedRings(const QString& text, qint16* rings);
+
+} // namespace DistrictSettings

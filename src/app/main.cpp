@@ -1,0 +1,21 @@
+#include "app/Startup.h"
+#include "app/Twips.h"
+#include "app/WindowConventions.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ColtsTracker"));
+    QApplication::setOrganizationName(QStringLiteral("ColtsTracker"));
+    WindowConventions::install(app);
+
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    const Startup::Result result =
+        Startup::start(Twips::fromPixels(screen.width()), Twips::fromPixels(screen.height()),
+                       QApplication::applicationDirPath());
+    if (!result.running)
+        return result.exitCode;
+    return app.exec();
+}

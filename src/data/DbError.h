@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSqlError>
+#include <QString>
+#include <stdexcept>
+
+// The one exception type every store function throws when the database refuses or fails.
+class DbError : public std::runtime_error {
+public:
+    DbError(const QString& reason, const QString& nativeCode = QString());
+    static DbError fromSql(const QSqlError& error);
+
+    // The database's own words, for the message the user sees.
+    QString reason() const { return m_reason; }
+    QString nativeCode() const { return m_nativeCode; }
+    // A UNIQUE constraint refused the row (SQLite extended code 2067, or 1555 for a key).
+    bool isUniqueViolation() const;
+
+private:
+    QString m_reason;
+    QString m_nativeCode;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSqlDatabase>
+
+// The tables of the district database and their versions.
+namespace Schema {
+
+// Marks a file as this program's database ("Colt").
+inline constexpr qint32 kApplicationId = 0x436F6C74;
+// Version of the tables this program reads and writes.
+inline constexpr int kCurrentVersion = 1;
+
+// Writes the eight tables and the delivered classes into an empty database.
+void createDelivered(QSqlDatabase db);
+
+// Brings a database of an older version up to kCurrentVersion, one step a transaction.
+void upgrade(QSqlDatabase db, int fromVersion);
+
+} // namespace Schema

@@ -1,0 +1,8 @@
+list(APPEND COLTS_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DbError.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Sql.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Transaction.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Schema.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DeliveredClasses.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DatabaseFile.cpp
+)

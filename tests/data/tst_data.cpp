@@ -1,0 +1,203 @@
+// The delivered database and the rules every store relies on.
+#include "app/DistrictSettings.h"
+#include "data/DatabaseFile.h"
+#include "data/DbError.h"
+#include "data/DeliveredClasses.h"
+#include "data/Schema.h"
+#include "data/Sql.h"
+#include "data/Transaction.h"
+#include "support/TestProgram.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+class TestData : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+
+    void deliveredDatabaseHoldsTheEighteenClasses() {
+        TestProgram program;
+        const auto classes = Sql::rows<QString>(
+            "SELECT * FROM TblClass", {}, [](const QSqlQuery& q) {
+                return QStringLiteral("%1|%2|%3")
+                    .arg(q.value("ClassNumber").toInt())
+                    .arg(q.value("MaxEntries").toInt())
+                    .arg(q.value("imagepath").toString());
+            });
+        QCOMPARE(classes.size(), 18);
+        for (int k = 0; k < 18; ++k) {
+            const QStringList parts = classes[k].split('|');
+            QCOMPARE(parts[0].toInt(), k + 1); // row k is class k + 1 without ordering
+            QVERIFY(parts[1].toInt() >= 1 && parts[1].toInt() <= 3);
+            QCOMPARE(parts[2], deliveredClasses()[k].imagepath);
+        }
+        QVERIFY(deliveredClasses().last().ClassName.contains("Relay"));
+        QCOMPARE(Sql::run("PRAGMA user_version").next(), true);
+        QSqlQuery v = Sql::run("PRAGMA user_version");
+        QVERIFY(v.next());
+        QCOMPARE(v.value(0).toInt(), Schema::kCurrentVersion);
+        QSqlQuery id = Sql::run("PRAGMA application_id");
+        QVERIFY(id.next());
+        QCOMPARE(id.value(0).toLongLong(), qint64(Schema::kApplicationId));
+        for (const char* table : {"TblTeam", "TblCoach", "TblPerson", "TblRing", "TblEntry",
+                                  "TblPairing", "TblPlacing"})
+            QVERIFY(!Sql::exists(QStringLiteral("SELECT * FROM %1").arg(table)));
+    }
+
+    void deliveredDatabaseIsNeverWrittenOver() {
+        TestProgram program;
+        Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Ridge', 'A')");
+        QVERIFY(!DatabaseFile::createDelivered(program.databasePath()).isEmpty());
+        QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'oak ridge'"));
+    }
+
+    void codesAreGeneratedAndColumnsIgnoreCase() {
+        TestProgram program;
+        const qint64 first =
+            Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, ?)", {"Fox Run", "b"})
+                .lastInsertId()
+                .toLongLong();
+        const qint64 second =
+            Sql::run("INSERT INTO TblTeam (teamname, division) VALUES (?, ?)", {"Fox Run", "B"})
+                .lastInsertId()
+                .toLongLong();
+        QVERIFY(first > 0 && second > first);
+        QSqlQuery q = Sql::run("SELECT COUNT(*) FROM TblTeam WHERE Division = 'B'");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 2);
+        Sql::run("INSERT INTO TblCoach (\"Primary\", Position, TeamCode) VALUES (?, ?, ?)",
+                 {"555-0101", "Head Coach", first});
+        QVERIFY(Sql::exists("SELECT * FROM TblCoach WHERE CoachCode > 0 AND \"Primary\" = ?",
+                            {"555-0101"}));
+    }
+
+    void riderNumbersAreTextUniqueIgnoringCase() {
+        TestProgram program;
+        for (const char* number : {"20", "100", "007", "a1", "3"})
+            Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (?, 1)", {number});
+        const auto order = Sql::rows<QString>(
+            "SELECT RiderNumber FROM TblPerson ORDER BY RiderNumber", {},
+            [](const QSqlQuery& q) { return q.value(0).toString(); });
+        QCOMPARE(order, (QVector<QString>{"007", "100", "20", "3", "a1"}));
+        try {
+            Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (?, 1)", {"A1"});
+            QFAIL("a second a1 was stored");
+        } catch (const DbError& e) {
+            QVERIFY(e.isUniqueViolation());
+            QVERIFY(!e.reason().isEmpty());
+        }
+        for (const QVariant& empty : {QVariant(QString("")), QVariant(QMetaType(QMetaType::QString))}) {
+            try {
+                Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (?, 1)", {empty});
+                QFAIL("an empty rider number was stored");
+            } catch (const DbError& e) {
+                QVERIFY(!e.isUniqueViolation());
+            }
+        }
+        QVERIFY(Sql::exists("SELECT * FROM TblPerson WHERE RiderNumber = ?", {"A1"}));
+    }
+
+    void containsPatternMatchesOnlyItself_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("matches");
+        QTest::newRow("plain") << "5" << QStringList{"15", "5", "52", "5%"};
+        QTest::newRow("percent") << "%" << QStringList{"5%"};
+        QTest::newRow("underscore") << "_" << QStringList{"a_b"};
+        QTest::newRow("backslash") << "\\" << QStringList{"x\\y"};
+        QTest::newRow("star") << "*" << QStringList{"1*"};
+        QTest::newRow("apostrophe") << "O'" << QStringList{"O'Brien"};
+        QTest::newRow("case") << "OB" << QStringList{"ob"};
+    }
+    void containsPatternMatchesOnlyItself() {
+        QFETCH(QString, search);
+        QFETCH(QStringList, matches);
+        TestProgram program;
+        for (const char* n : {"5", "15", "52", "5%", "a_b", "axb", "x\\y", "1*", "12", "O'Brien", "ob"})
+            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES (?)", {n});
+        auto found = Sql::rows<QString>(
+            "SELECT RiderNumber FROM TblPerson WHERE RiderNumber LIKE ? ESCAPE '\\' "
+            "ORDER BY RiderNumber",
+            {Sql::containsPattern(search)}, [](const QSqlQuery& q) { return q.value(0).toString(); });
+        QStringList got(found.begin(), found.end());
+        matches.sort(Qt::CaseInsensitive);
+        got.sort(Qt::CaseInsensitive);
+        QCOMPARE(got, matches);
+    }
+
+    void transactionKeepsAllOrNothing() {
+        TestProgram program;
+        try {
+            Transaction tx;
+            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('1')");
+            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('1')"); // refused
+            tx.commit();
+            QFAIL("duplicate accepted");
+        } catch (const DbError&) {
+        }
+        QVERIFY(!Sql::exists("SELECT * FROM TblPerson"));
+        {
+            Transaction tx;
+            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('1')");
+            tx.commit();
+        }
+        QVERIFY(Sql::exists("SELECT * FROM TblPerson"));
+    }
+
+    void lockedDatabaseFailsTheCommitClearly() {
+        TestProgram program;
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        other.setDatabaseName(program.databasePath());
+        other.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10");
+        QVERIFY(other.open());
+        QSqlQuery lock(other);
+        QVERIFY(lock.exec("BEGIN IMMEDIATE"));
+        // Reopen the program's connection without a long busy wait.
+        program.closeDatabase();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", Sql::kConnectionName);
+            db.setDatabaseName(program.databasePath());
+            db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10");
+            QVERIFY(db.open());
+        }
+        try {
+            Transaction tx;
+            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('9')");
+            tx.commit();
+            QFAIL("write through a lock");
+        } catch (const DbError& e) {
+            QVERIFY2(e.reason().contains("locked"), qPrintable(e.reason()));
+        }
+        lock.exec("ROLLBACK");
+        lock.finish();
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase("other");
+        QVERIFY(!Sql::exists("SELECT * FROM TblPerson"));
+    }
+
+    void typedRingCounts_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("rings"); // 0: refused
+        QTest::newRow("1") << "1" << 1;
+        QTest::newRow("spaces") << " 3 " << 3;
+        QTest::newRow("0.5 to even is 0") << "0.5" << 0;
+        QTest::newRow("1.5") << "1.5" << 2;
+        QTest::newRow("2.5") << "2.5" << 2;
+        QTest::newRow("words") << "two" << 0;
+        QTest::newRow("comma") << "2,5" << 0;
+        QTest::newRow("huge") << "1e9" << 0;
+        QTest::newRow("largest") << "32767" << 32767;
+    }
+    void typedRingCounts() {
+        QFETCH(QString, typed);
+        QFETCH(int, rings);
+        qint16 parsed = 0;
+        QCOMPARE(DistrictSettings::parseTypedRings(typed, &parsed), rings != 0);
+        if (rings)
+            QCOMPARE(int(parsed), rings);
+    }
+};
+
+QTEST_MAIN(TestData)
+#include "tst_data.moc"

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/Messages.h"
+
+#include <QList>
+#include <QStringList>
+#include <QVector>
+
+// Records every message box and gives scripted answers to the confirmations (Yes once the
+// script runs out); installs itself for its lifetime.
+class ScriptedPresenter : public MessagePresenter {
+public:
+    ScriptedPresenter();
+    ~ScriptedPresenter() override;
+
+    Answer present(const MessageRequest& request) override;
+
+    // Answers for the next confirmations, in order.
+    void answer(std::initializer_list<Answer> answers);
+    void clear() { shown.clear(); }
+    QStringList texts() const;
+    QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
+    QString lastTitle() const { return shown.isEmpty() ? QString() : shown.last().title; }
+
+    QVector<MessageRequest> shown;
+    QList<Answer> script;
+
+private:
+    MessagePresenter* m_previous;
+};

@@ -1,0 +1,106 @@
+#include "support/TestProgram.h"
+
+#include "app/AppState.h"
+#include "app/FormBase.h"
+#include "app/WindowConventions.h"
+#include "data/DatabaseFile.h"
+#include "data/Sql.h"
+
+#include <QDir>
+#include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+void initTestApplication() {
+    QStandardPaths::setTestModeEnabled(true);
+    WindowConventions::install(*qApp);
+}
+
+TestProgram::TestProgram(bool open) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       m_dir.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       m_dir.filePath(QStringLiteral("settings")));
+    const QString error = DatabaseFile::createDelivered(databasePath());
+    if (!error.isEmpty())
+        qFatal("%s", qPrintable(error));
+    AppState::AppPath = folder();
+    AppState::DBPath = databasePath();
+    AppState::DistrictNum = QStringLiteral("7");
+    AppState::NumRings = 2;
+    AppState::ScreenWidth = 16000;
+    AppState::ScreenHeight = 12000;
+    if (open)
+        openDatabase();
+}
+
+TestProgram::~TestProgram() {
+    QList<QPointer<FormBase>> forms;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<FormBase*>(w))
+            forms << form;
+    }
+    for (const QPointer<FormBase>& form : forms)
+        delete form.data();
+    settle();
+    closeDatabase();
+}
+
+QString TestProgram::databasePath() const { return m_dir.filePath(DatabaseFile::kFileName); }
+
+void TestProgram::openDatabase() {
+    const QString error = DatabaseFile::open(databasePath(), Sql::kConnectionName);
+    if (!error.isEmpty())
+        qFatal("%s", qPrintable(error));
+}
+
+void TestProgram::closeDatabase() { DatabaseFile::close(Sql::kConnectionName); }
+
+void TestProgram::setDistrict(const QString& district, qint16 rings) {
+    writeSetting(QStringLiteral("DistrictNumber"), district);
+    writeSetting(QStringLiteral("NumberofRings"), QString::number(rings));
+}
+
+void TestProgram::writeSetting(const QString& key, const QString& value) {
+    QSettings s(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
+    s.setValue(QStringLiteral("ProgramConst/") + key, value);
+}
+
+QString TestProgram::readSetting(const QString& key) {
+    QSettings s(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
+    return s.value(QStringLiteral("ProgramConst/") + key).toString();
+}
+
+QWidget* window(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+QStringList visibleWindows() {
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && qobject_cast<FormBase*>(w))
+            names << w->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+bool click(QWidget* form, const QString& name) {
+    auto* button = control<QAbstractButton>(form, name);
+    if (!button || !button->isVisibleTo(form) || !button->isEnabled())
+        return false;
+    button->click();
+    settle();
+    return true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "support/ScriptedPresenter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QWidget>
+
+// One test case's program: its own folder with a fresh delivered database, its own settings,
+// a screen of 16000 x 12000 twips and the scripted presenter. Closes every window and the
+// database when it goes.
+class TestProgram {
+public:
+    explicit TestProgram(bool openDatabase = true);
+    ~TestProgram();
+
+    QString folder() const { return m_dir.path(); }
+    QString databasePath() const;
+    void openDatabase();
+    void closeDatabase();
+
+    // Sets a district that is set up: number `district`, `rings` rings.
+    static void setDistrict(const QString& district, qint16 rings);
+    static void writeSetting(const QString& key, const QString& value);
+    static QString readSetting(const QString& key);
+
+    ScriptedPresenter presenter;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Once per test program: offscreen-safe conventions and test-mode paths.
+void initTestApplication();
+
+// The top-level window named `name`, or nullptr.
+QWidget* window(const QString& name);
+// Visible top-level windows of the program, by object name.
+QStringList visibleWindows();
+// Runs posted events, deleting the screens that have closed.
+void settle();
+
+template <typename T = QWidget> T* control(QWidget* form, const QString& name) {
+    if (!form)
+        return nullptr;
+    if (form->objectName() == name)
+        return qobject_cast<T*>(form);
+    return form->findChild<T*>(name);
+}
+
+// Clicks a button as a user would: only when it is visible and enabled. False otherwise.
+bool click(QWidget* form, const QString& name);

@@ -1,0 +1,122 @@
+// coltstracker-district FOLDER [--teams N] [--riders N] [--seed N]: fills the empty database
+// of a program folder with a made-up district: teams in all four divisions, one head coach
+// and up to two assistants a team, and riders with names, addresses and unique numbers.
+#include "data/DatabaseFile.h"
+#include "data/DbError.h"
+#include "data/Sql.h"
+#include "data/Transaction.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+const QStringList kFirst = {
+    "Emma",  "Olivia", "Ava",    "Sophia", "Isabella", "Mia",   "Charlotte", "Amelia", "Harper",
+    "Ella",  "Grace",  "Chloe",  "Lily",   "Hannah",   "Zoe",   "Nora",      "Riley",  "Claire",
+    "Anna",  "Leah",   "Maya",   "Sarah",  "Julia",    "Kate",  "Lucy",      "Paige",  "Molly",
+    "Jack",  "Liam",   "Noah",   "Owen",   "Ethan",    "Lucas", "Henry",     "Sam",    "Caleb",
+    "Dylan", "Ryan",   "Tyler",  "Megan",  "Brooke",   "Avery", "Madison",   "Taylor", "Jenna"};
+const QStringList kLast = {
+    "Smith",   "Johnson", "Williams", "Brown",  "Jones",    "Miller",  "Davis",    "Wilson",
+    "Anderson", "Taylor", "Thomas",   "Moore",  "Martin",   "Jackson", "Thompson", "White",
+    "Harris",  "Clark",   "Lewis",    "Walker", "Hall",     "Allen",   "Young",    "King",
+    "Wright",  "Scott",   "Green",    "Baker",  "Adams",    "Nelson",  "Hill",     "Campbell",
+    "Mitchell", "Carter", "Roberts",  "Turner", "Phillips", "Parker",  "Evans",    "Collins",
+    "Murphy",  "Cook",    "Rogers",   "Morgan", "Bell",     "Cooper",  "Reed",     "O'Brien"};
+const QStringList kPlaces = {"Oak Ridge",  "Riverside",   "Maple Hill", "Cedar Creek",
+                             "Stonebrook", "Willow Bend", "Fox Run",    "Pine Valley",
+                             "Lakeview",   "Meadowbrook", "Briarwood",  "Sunny Acres",
+                             "Hillcrest",  "Greenfield",  "Clearwater", "Silver Spur"};
+const QStringList kKinds = {"Academy", "Stables", "Equestrian", "Farm", "Riders", "Hunt Club"};
+const QStringList kStreets = {"Main St",   "Oak Ave",  "Mill Rd",   "Church St", "Elm St",
+                              "Park Ave",  "Ridge Rd", "Lake Dr",   "Hill St",   "Barn Ln",
+                              "Meadow Ln", "Pond Rd",  "Orchard Way"};
+const QStringList kCities = {"Fairview", "Springfield", "Kingston", "Milford", "Salem",
+                             "Dover",    "Ashland",     "Clinton",  "Franklin", "Oxford"};
+
+QString pick(QRandomGenerator& rng, const QStringList& list) {
+    return list.at(int(rng.bounded(quint32(list.size()))));
+}
+
+int intArg(const QStringList& args, const QString& name, int fallback) {
+    const int i = args.indexOf(name);
+    return i >= 0 && i + 1 < args.size() ? args.at(i + 1).toInt() : fallback;
+}
+
+void fill(int teams, int riders, quint32 seed) {
+    QRandomGenerator rng(seed);
+    Transaction tx;
+    QVector<qint64> codes;
+    for (int t = 0; t < teams; ++t) {
+        QString name = pick(rng, kPlaces) + QLatin1Char(' ') + pick(rng, kKinds);
+        if (t >= kPlaces.size() * kKinds.size() / 2)
+            name += QStringLiteral(" %1").arg(t + 1);
+        const QString division = QString(QChar('A' + t % 4));
+        QSqlQuery q = Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, ?)",
+                               {name, division});
+        const qint64 code = q.lastInsertId().toLongLong();
+        codes.push_back(code);
+        const int coaches = 1 + int(rng.bounded(3));
+        for (int c = 0; c < coaches; ++c) {
+            const QString first = pick(rng, kFirst), last = pick(rng, kLast);
+            Sql::run("INSERT INTO TblCoach (FirstName, LastName, Address, City, Zip, \"Primary\","
+                     " Secondary, Email, Position, TeamCode) VALUES (?,?,?,?,?,?,?,?,?,?)",
+                     {first, last,
+                      QStringLiteral("%1 %2").arg(rng.bounded(10, 999)).arg(pick(rng, kStreets)),
+                      pick(rng, kCities), QStringLiteral("%1").arg(rng.bounded(10000, 99999)),
+                      QStringLiteral("555-%1").arg(rng.bounded(1000, 9999)),
+                      QStringLiteral("555-%1").arg(rng.bounded(1000, 9999)),
+                      QStringLiteral("%1.%2@example.org").arg(first.toLower(), last.toLower()),
+                      c == 0 ? QStringLiteral("Head Coach") : QStringLiteral("Assistant Coach"),
+                      code});
+        }
+    }
+    for (int r = 0; r < riders && !codes.isEmpty(); ++r) {
+        Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, Address, City, Zip,"
+                 " TeamCode) VALUES (?,?,?,?,?,?,?)",
+                 {QString::number(101 + r), pick(rng, kFirst), pick(rng, kLast),
+                  QStringLiteral("%1 %2").arg(rng.bounded(10, 999)).arg(pick(rng, kStreets)),
+                  pick(rng, kCities), QStringLiteral("%1").arg(rng.bounded(10000, 99999)),
+                  codes.at(r % codes.size())});
+    }
+    tx.commit();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
+        std::fprintf(stderr,
+                     "usage: coltstracker-district PROGRAM_FOLDER [--teams N] [--riders N] "
+                     "[--seed N]\n");
+        return 2;
+    }
+    const int teams = intArg(args, "--teams", 40);
+    const int riders = intArg(args, "--riders", 600);
+    const quint32 seed = quint32(intArg(args, "--seed", 1));
+    const QString path = QDir(args.at(1)).filePath(DatabaseFile::kFileName);
+    const QString error = DatabaseFile::open(path, Sql::kConnectionName);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    try {
+        if (Sql::exists("SELECT 1 FROM TblTeam")) {
+            std::fprintf(stderr, "%s already holds teams; use a new program folder.\n",
+                         qPrintable(path));
+            return 1;
+        }
+        fill(teams, riders, seed);
+    } catch (const DbError& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.reason()));
+        return 1;
+    }
+    std::printf("Made %d teams and %d riders in %s\n", teams, riders, qPrintable(path));
+    return 0;
+}
