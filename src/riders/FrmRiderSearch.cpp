@@ -26,6 +26,8 @@ FrmRiderSearch::FrmRiderSearch()
     TxtSearchFor = textBox(this, "TxtSearchFor", 2640, 840, 1575, 285);
     CmdSearch = button(this, "CmdSearch", "Search", 4320, 840, 855, 255);
     LbResults = listBox(this, "LbResults", 480, 1320, 4695, 5130);
+    // Every line is one line of text: spares measuring thousands of lines on each search.
+    LbResults->setUniformItemSizes(true);
     CmdEdit = button(this, "CmdEdit", "Edit Rider", 600, 6600, 1335, 375);
     CmdAdd = button(this, "CmdAdd", "Add Rider", 2160, 6600, 1335, 375);
     CmdDelete = button(this, "CmdDelete", "Delete Rider", 3720, 6600, 1335, 375);
