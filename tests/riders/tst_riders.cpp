@@ -133,6 +133,21 @@ QWidget* openEdit(QWidget* search, int line) {
     return window("FrmRiderEdit");
 }
 
+// Names of the controls Tab visits, starting at `first`.
+QStringList tabVisits(QWidget* form, const QString& first) {
+    QStringList out;
+    QWidget* w = control(form, first);
+    while (w && !out.contains(w->objectName())) {
+        out << w->objectName();
+        do {
+            w = w->nextInFocusChain();
+        } while (w != form && (w->objectName().isEmpty() || !(w->focusPolicy() & Qt::TabFocus)));
+        if (w == form)
+            break;
+    }
+    return out;
+}
+
 // A second connection holding the write lock, with the program's connection reopened so that
 // it gives up after a short wait.
 class WriteLock {
@@ -187,6 +202,30 @@ private slots:
         form->close();
         settle();
         QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
+    }
+
+    void tabOrderFollowsTheDesign() {
+        TestProgram program;
+        addDistrict();
+        auto* search = openSearch();
+        QCOMPARE(tabVisits(search, "TxtSearchFor"),
+                 QStringList({"TxtSearchFor", "CmdSearch", "LbResults", "LbSearchBy", "CmdAdd",
+                              "CmdRiderReport", "CmdEdit", "CmdDelete"}));
+        QVERIFY(click(search, "CmdAdd"));
+        QCOMPARE(
+            tabVisits(window("FrmRiderEntry"), "RiderListBoxArray(1)"),
+            QStringList({"RiderListBoxArray(1)", "RiderListBoxArray(2)", "RiderListBoxArray(3)",
+                         "RiderListBoxArray(4)", "RiderListBoxArray(5)", "LbTeamCode",
+                         "RiderListBoxArray(0)", "CmdSaveAdd", "CmdSave", "CmdCancel"}));
+        window("FrmRiderEntry")->close();
+        settle();
+        ::search(search, LastName, "Berg");
+        auto* edit = openEdit(search, 0);
+        QCOMPARE(
+            tabVisits(edit, "LbTeamCode"),
+            QStringList({"LbTeamCode", "RiderListBoxArray(5)", "RiderListBoxArray(4)",
+                         "RiderListBoxArray(3)", "RiderListBoxArray(2)", "RiderListBoxArray(1)",
+                         "RiderListBoxArray(0)", "CmdUpdate", "CmdCancel"}));
     }
 
     void searchMatchesLiterally_data() {
