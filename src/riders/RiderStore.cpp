@@ -1,0 +1,128 @@
+#include "riders/RiderStore.h"
+
+#include "data/DbError.h"
+#include "data/Sql.h"
+#include "data/Transaction.h"
+
+#include <QSqlQuery>
+
+namespace RiderStore {
+
+namespace {
+
+// The searched column comes from this fixed list only, never from what the user typed.
+QString searchColumn(SearchField field) {
+    switch (field) {
+    case SearchField::FirstName:
+        return QStringLiteral("TblPerson.FirstName");
+    case SearchField::RiderNumber:
+        return QStringLiteral("TblPerson.RiderNumber");
+    case SearchField::TeamName:
+        return QStringLiteral("TblTeam.TeamName");
+    case SearchField::LastName:
+        break;
+    }
+    return QStringLiteral("TblPerson.LastName");
+}
+
+} // namespace
+
+QVector<RiderLine> search(SearchField field, const QString& text) {
+    const QString sql =
+        QStringLiteral("SELECT TblPerson.FirstName, TblPerson.LastName, TblPerson.RiderNumber,"
+                       " TblPerson.TeamCode, TblTeam.TeamName"
+                       " FROM TblPerson INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode"
+                       " WHERE %1 LIKE ? ESCAPE '\\'"
+                       " ORDER BY TblPerson.RiderNumber, TblPerson.rowid")
+            .arg(searchColumn(field));
+    return Sql::rows<RiderLine>(sql, {Sql::containsPattern(text)}, [](const QSqlQuery& q) {
+        RiderLine line;
+        line.FirstName = Sql::text(q, "FirstName");
+        line.LastName = Sql::text(q, "LastName");
+        line.RiderNumber = Sql::text(q, "RiderNumber");
+        line.TeamCode = q.value(3).toInt();
+        line.TeamName = Sql::text(q, "TeamName");
+        return line;
+    });
+}
+
+QString lineText(const RiderLine& line) {
+    return line.RiderNumber + QStringLiteral(" - ") + line.LastName + QStringLiteral(", ") +
+           line.FirstName + QStringLiteral(" (") + line.TeamName + QStringLiteral(")");
+}
+
+bool isEntered(const QString& riderNumber) {
+    return Sql::exists(
+        "SELECT 1 FROM TblEntry WHERE RiderNumber = ?"
+        " UNION ALL SELECT 1 FROM TblPairing WHERE RiderNumber = ? OR PartnerNumber = ?"
+        " UNION ALL SELECT 1 FROM TblPlacing WHERE RiderNumber = ?"
+        " LIMIT 1",
+        {riderNumber, riderNumber, riderNumber, riderNumber});
+}
+
+bool remove(const QString& riderNumber) {
+    QSqlQuery q = Sql::run("DELETE FROM TblPerson WHERE RiderNumber = ?", {riderNumber});
+    return q.numRowsAffected() > 0;
+}
+
+QVector<TeamChoice> teams() {
+    return Sql::rows<TeamChoice>(
+        "SELECT TeamCode, TeamName FROM TblTeam ORDER BY TeamName, TeamCode", {},
+        [](const QSqlQuery& q) {
+            return TeamChoice{q.value(0).toInt(), Sql::text(q, "TeamName")};
+        });
+}
+
+std::optional<Rider> find(const QString& riderNumber) {
+    QSqlQuery q = Sql::run("SELECT RiderNumber, FirstName, LastName, Address, City, Zip, TeamCode"
+                           " FROM TblPerson WHERE RiderNumber = ?",
+                           {riderNumber});
+    if (!q.next())
+        return std::nullopt;
+    Rider r;
+    r.RiderNumber = Sql::text(q, "RiderNumber");
+    r.FirstName = Sql::text(q, "FirstName");
+    r.LastName = Sql::text(q, "LastName");
+    r.Address = Sql::text(q, "Address");
+    r.City = Sql::text(q, "City");
+    r.Zip = Sql::text(q, "Zip");
+    r.TeamCode = q.value(6).toInt();
+    return r;
+}
+
+void insert(const Rider& r) {
+    Transaction tx;
+    Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, Address, City, Zip,"
+             " TeamCode) VALUES (?, ?, ?, ?, ?, ?, ?)",
+             {r.RiderNumber, r.FirstName, r.LastName, r.Address, r.City, r.Zip, r.TeamCode});
+    tx.commit();
+}
+
+void update(const QString& storedNumber, const Rider& r) {
+    Transaction tx;
+    QSqlQuery q = Sql::run("UPDATE TblPerson SET RiderNumber = ?, FirstName = ?, LastName = ?,"
+                           " Address = ?, City = ?, Zip = ?, TeamCode = ? WHERE RiderNumber = ?",
+                           {r.RiderNumber, r.FirstName, r.LastName, r.Address, r.City, r.Zip,
+                            r.TeamCode, storedNumber});
+    if (q.numRowsAffected() < 1)
+        throw DbError(QStringLiteral("rider %1 is no longer stored").arg(storedNumber));
+    if (r.RiderNumber != storedNumber) {
+        // A refusal here is about the rider's other rows, not a second rider with the number:
+        // it must not read as the duplicate-number case.
+        try {
+            const QVariantList values{r.RiderNumber, storedNumber};
+            Sql::run("UPDATE TblEntry SET RiderNumber = ? WHERE RiderNumber = ?", values);
+            Sql::run("UPDATE TblPairing SET RiderNumber = ? WHERE RiderNumber = ?", values);
+            Sql::run("UPDATE TblPairing SET PartnerNumber = ? WHERE PartnerNumber = ?", values);
+            Sql::run("UPDATE TblPlacing SET RiderNumber = ? WHERE RiderNumber = ?", values);
+        } catch (const DbError& e) {
+            throw DbError(
+                QStringLiteral("the rider's entries, pairings and placings could not take the "
+                               "new number (%1)")
+                    .arg(e.reason()));
+        }
+    }
+    tx.commit();
+}
+
+} // namespace RiderStore
