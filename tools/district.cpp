@@ -15,27 +15,27 @@
 namespace {
 
 const QStringList kFirst = {
-    "Emma",  "Olivia", "Ava",    "Sophia", "Isabella", "Mia",   "Charlotte", "Amelia", "Harper",
-    "Ella",  "Grace",  "Chloe",  "Lily",   "Hannah",   "Zoe",   "Nora",      "Riley",  "Claire",
-    "Anna",  "Leah",   "Maya",   "Sarah",  "Julia",    "Kate",  "Lucy",      "Paige",  "Molly",
-    "Jack",  "Liam",   "Noah",   "Owen",   "Ethan",    "Lucas", "Henry",     "Sam",    "Caleb",
-    "Dylan", "Ryan",   "Tyler",  "Megan",  "Brooke",   "Avery", "Madison",   "Taylor", "Jenna"};
+    "Emma",  "Olivia", "Ava",   "Sophia", "Isabella", "Mia",   "Charlotte", "Amelia", "Harper",
+    "Ella",  "Grace",  "Chloe", "Lily",   "Hannah",   "Zoe",   "Nora",      "Riley",  "Claire",
+    "Anna",  "Leah",   "Maya",  "Sarah",  "Julia",    "Kate",  "Lucy",      "Paige",  "Molly",
+    "Jack",  "Liam",   "Noah",  "Owen",   "Ethan",    "Lucas", "Henry",     "Sam",    "Caleb",
+    "Dylan", "Ryan",   "Tyler", "Megan",  "Brooke",   "Avery", "Madison",   "Taylor", "Jenna"};
 const QStringList kLast = {
-    "Smith",   "Johnson", "Williams", "Brown",  "Jones",    "Miller",  "Davis",    "Wilson",
-    "Anderson", "Taylor", "Thomas",   "Moore",  "Martin",   "Jackson", "Thompson", "White",
-    "Harris",  "Clark",   "Lewis",    "Walker", "Hall",     "Allen",   "Young",    "King",
-    "Wright",  "Scott",   "Green",    "Baker",  "Adams",    "Nelson",  "Hill",     "Campbell",
-    "Mitchell", "Carter", "Roberts",  "Turner", "Phillips", "Parker",  "Evans",    "Collins",
-    "Murphy",  "Cook",    "Rogers",   "Morgan", "Bell",     "Cooper",  "Reed",     "O'Brien"};
+    "Smith",    "Johnson", "Williams", "Brown",  "Jones",    "Miller",  "Davis",    "Wilson",
+    "Anderson", "Taylor",  "Thomas",   "Moore",  "Martin",   "Jackson", "Thompson", "White",
+    "Harris",   "Clark",   "Lewis",    "Walker", "Hall",     "Allen",   "Young",    "King",
+    "Wright",   "Scott",   "Green",    "Baker",  "Adams",    "Nelson",  "Hill",     "Campbell",
+    "Mitchell", "Carter",  "Roberts",  "Turner", "Phillips", "Parker",  "Evans",    "Collins",
+    "Murphy",   "Cook",    "Rogers",   "Morgan", "Bell",     "Cooper",  "Reed",     "O'Brien"};
 const QStringList kPlaces = {"Oak Ridge",  "Riverside",   "Maple Hill", "Cedar Creek",
                              "Stonebrook", "Willow Bend", "Fox Run",    "Pine Valley",
                              "Lakeview",   "Meadowbrook", "Briarwood",  "Sunny Acres",
                              "Hillcrest",  "Greenfield",  "Clearwater", "Silver Spur"};
 const QStringList kKinds = {"Academy", "Stables", "Equestrian", "Farm", "Riders", "Hunt Club"};
-const QStringList kStreets = {"Main St",   "Oak Ave",  "Mill Rd",   "Church St", "Elm St",
-                              "Park Ave",  "Ridge Rd", "Lake Dr",   "Hill St",   "Barn Ln",
+const QStringList kStreets = {"Main St",   "Oak Ave",  "Mill Rd",    "Church St", "Elm St",
+                              "Park Ave",  "Ridge Rd", "Lake Dr",    "Hill St",   "Barn Ln",
                               "Meadow Ln", "Pond Rd",  "Orchard Way"};
-const QStringList kCities = {"Fairview", "Springfield", "Kingston", "Milford", "Salem",
+const QStringList kCities = {"Fairview", "Springfield", "Kingston", "Milford",  "Salem",
                              "Dover",    "Ashland",     "Clinton",  "Franklin", "Oxford"};
 
 QString pick(QRandomGenerator& rng, const QStringList& list) {
@@ -56,8 +56,8 @@ void fill(int teams, int riders, quint32 seed) {
         if (t >= kPlaces.size() * kKinds.size() / 2)
             name += QStringLiteral(" %1").arg(t + 1);
         const QString division = QString(QChar('A' + t % 4));
-        QSqlQuery q = Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, ?)",
-                               {name, division});
+        QSqlQuery q =
+            Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, ?)", {name, division});
         const qint64 code = q.lastInsertId().toLongLong();
         codes.push_back(code);
         const int coaches = 1 + int(rng.bounded(3));
@@ -92,9 +92,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
-        std::fprintf(stderr,
-                     "usage: coltstracker-district PROGRAM_FOLDER [--teams N] [--riders N] "
-                     "[--seed N]\n");
+        std::fprintf(stderr, "usage: coltstracker-district PROGRAM_FOLDER [--teams N] [--riders N] "
+                             "[--seed N]\n");
         return 2;
     }
     const int teams = intArg(args, "--teams", 40);

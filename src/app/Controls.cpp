@@ -35,8 +35,8 @@ QLabel* label(QWidget* form, const QString& name, const QString& caption, int le
     return l;
 }
 
-QPushButton* button(QWidget* form, const QString& name, const QString& caption, int left,
-                    int top, int width, int height, const QFont& font) {
+QPushButton* button(QWidget* form, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QFont& font) {
     auto* b = place(new QPushButton(caption, form), name, left, top, width, height, font);
     b->setAutoDefault(false);
     return b;
@@ -63,8 +63,8 @@ QComboBox* dropDownCombo(QWidget* form, const QString& name, int left, int top, 
     return c;
 }
 
-QListWidget* listBox(QWidget* form, const QString& name, int left, int top, int width,
-                     int height, const QFont& font) {
+QListWidget* listBox(QWidget* form, const QString& name, int left, int top, int width, int height,
+                     const QFont& font) {
     auto* l = place(new QListWidget(form), name, left, top, width, height, font);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     l->setSortingEnabled(false);

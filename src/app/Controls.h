@@ -17,8 +17,8 @@ namespace Controls {
 
 QLabel* label(QWidget* form, const QString& name, const QString& caption, int left, int top,
               int width, int height, const QFont& font = QFont());
-QPushButton* button(QWidget* form, const QString& name, const QString& caption, int left,
-                    int top, int width, int height, const QFont& font = QFont());
+QPushButton* button(QWidget* form, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QFont& font = QFont());
 QLineEdit* textBox(QWidget* form, const QString& name, int left, int top, int width, int height,
                    const QFont& font = QFont());
 // A drop-down list: choice from the list only.
@@ -27,8 +27,8 @@ QComboBox* dropDownList(QWidget* form, const QString& name, int left, int top, i
 // A drop-down combo box: a list and a text part the user may type into.
 QComboBox* dropDownCombo(QWidget* form, const QString& name, int left, int top, int width,
                          int height, const QFont& font = QFont());
-QListWidget* listBox(QWidget* form, const QString& name, int left, int top, int width,
-                     int height, const QFont& font = QFont());
+QListWidget* listBox(QWidget* form, const QString& name, int left, int top, int width, int height,
+                     const QFont& font = QFont());
 
 // Orders Tab through the focusable controls by their designed tab indexes.
 void tabOrder(const QVector<std::pair<int, QWidget*>>& controls);

@@ -24,13 +24,21 @@ void write(const QString& key, const QString& value) {
 
 namespace DistrictSettings {
 
-QString readDistrictNumber() { return read(QStringLiteral("DistrictNumber"), QStringLiteral("NA")); }
+QString readDistrictNumber() {
+    return read(QStringLiteral("DistrictNumber"), QStringLiteral("NA"));
+}
 
-QString readNumberOfRings() { return read(QStringLiteral("NumberofRings"), QStringLiteral("2")); }
+QString readNumberOfRings() {
+    return read(QStringLiteral("NumberofRings"), QStringLiteral("2"));
+}
 
-void writeDistrictNumber(const QString& value) { write(QStringLiteral("DistrictNumber"), value); }
+void writeDistrictNumber(const QString& value) {
+    write(QStringLiteral("DistrictNumber"), value);
+}
 
-void writeNumberOfRings(const QString& value) { write(QStringLiteral("NumberofRings"), value); }
+void writeNumberOfRings(const QString& value) {
+    write(QStringLiteral("NumberofRings"), value);
+}
 
 bool parseStoredRings(const QString& text, qint16* rings) {
     bool ok = false;

@@ -22,8 +22,7 @@ bool fitsLabel(const QFont& font, const QLabel* label) {
         if (fm.horizontalAdvance(word) > box.width())
             return false;
     }
-    const QRect needed =
-        fm.boundingRect(QRect(0, 0, box.width(), 10000), Qt::TextWordWrap, text);
+    const QRect needed = fm.boundingRect(QRect(0, 0, box.width(), 10000), Qt::TextWordWrap, text);
     return needed.height() <= box.height() || needed.height() <= fm.height();
 }
 

@@ -5,6 +5,7 @@
 #include "app/Fonts.h"
 #include "app/FrmSettings.h"
 #include "app/Messages.h"
+#include "riders/FrmRiderSearch.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -33,27 +34,28 @@ FrmMain::FrmMain()
         button(this, "CmdStandingsRpt", "Team Standings", 6240, 1680, 1575, 1455, function);
 
     tabOrder({{0, LblHeader},
-                 {1, CmdRider},
-                 {2, CmdRing},
-                 {3, CmdEntry},
-                 {4, Cmdplacings},
-                 {5, LblWeek},
-                 {6, CbWeek},
-                 {7, CmdAdmin},
-                 {8, CmdRecord},
-                 {9, CmdTeam},
-                 {10, CmdDistrict},
-                 {11, CmdReports},
-                 {12, CmdStandingsRpt}});
+              {1, CmdRider},
+              {2, CmdRing},
+              {3, CmdEntry},
+              {4, Cmdplacings},
+              {5, LblWeek},
+              {6, CbWeek},
+              {7, CmdAdmin},
+              {8, CmdRecord},
+              {9, CmdTeam},
+              {10, CmdDistrict},
+              {11, CmdReports},
+              {12, CmdStandingsRpt}});
 
     // Functions whose screens are not part of the program yet stay unavailable.
-    for (QPushButton* b : {CmdTeam, CmdRider, CmdRing, CmdEntry, Cmdplacings, CmdStandingsRpt})
+    for (QPushButton* b : {CmdTeam, CmdRing, CmdEntry, Cmdplacings, CmdStandingsRpt})
         b->setEnabled(false);
 
     connect(CmdAdmin, &QPushButton::clicked, this, &FrmMain::CmdAdmin_Click);
     connect(CmdRecord, &QPushButton::clicked, this, &FrmMain::CmdRecord_Click);
     connect(CmdReports, &QPushButton::clicked, this, &FrmMain::CmdReports_Click);
     connect(CmdDistrict, &QPushButton::clicked, this, &FrmMain::CmdDistrict_Click);
+    connect(CmdRider, &QPushButton::clicked, this, &FrmMain::CmdRider_Click);
 
     HideAllButtons();
     centre();
@@ -92,10 +94,22 @@ void FrmMain::showGroup(const QVector<QPushButton*>& buttons) {
         b->show();
 }
 
-void FrmMain::CmdAdmin_Click() { showGroup({CmdDistrict, CmdTeam, CmdRider}); }
+void FrmMain::CmdAdmin_Click() {
+    showGroup({CmdDistrict, CmdTeam, CmdRider});
+}
 
-void FrmMain::CmdRecord_Click() { showGroup({CmdRing, CmdEntry, Cmdplacings}); }
+void FrmMain::CmdRecord_Click() {
+    showGroup({CmdRing, CmdEntry, Cmdplacings});
+}
 
-void FrmMain::CmdReports_Click() { showGroup({CmdStandingsRpt}); }
+void FrmMain::CmdReports_Click() {
+    showGroup({CmdStandingsRpt});
+}
 
-void FrmMain::CmdDistrict_Click() { openScreen(new FrmSettings); }
+void FrmMain::CmdDistrict_Click() {
+    openScreen(new FrmSettings);
+}
+
+void FrmMain::CmdRider_Click() {
+    openScreen(new FrmRiderSearch);
+}

@@ -27,12 +27,12 @@ FrmSettings::FrmSettings()
     CmdSubmit = button(this, "CmdSubmit", "Submit", 1080, 3120, 1695, 495);
     CmdCancel = button(this, "CmdCancel", "Cancel", 4200, 3120, 1695, 495);
     tabOrder({{0, TxtDistrictNum},
-                 {1, CbNumRings},
-                 {2, LblDistrictNum},
-                 {3, LblNumRings},
-                 {4, LblFormTitle},
-                 {5, CmdSubmit},
-                 {6, CmdCancel}});
+              {1, CbNumRings},
+              {2, LblDistrictNum},
+              {3, LblNumRings},
+              {4, LblFormTitle},
+              {5, CmdSubmit},
+              {6, CmdCancel}});
 
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmSettings::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmSettings::CmdCancel_Click);

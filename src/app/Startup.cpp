@@ -37,8 +37,7 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
     // A ring count edited outside the program into something that is not a whole number of
     // rings counts as not set up, so the settings form asks for it again.
     qint16 rings = 0;
-    const bool setUp = districtNumber != QLatin1String("NA") &&
-                       ringCount != QLatin1String("NA") &&
+    const bool setUp = districtNumber != QLatin1String("NA") && ringCount != QLatin1String("NA") &&
                        DistrictSettings::parseStoredRings(ringCount, &rings);
 
     if (setUp) {

@@ -4,9 +4,13 @@
 
 namespace Twips {
 
-int toPixels(double twips) { return static_cast<int>(std::lround(twips / kPerPixel)); }
+int toPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kPerPixel));
+}
 
-qint32 fromPixels(int pixels) { return static_cast<qint32>(pixels) * kPerPixel; }
+qint32 fromPixels(int pixels) {
+    return static_cast<qint32>(pixels) * kPerPixel;
+}
 
 QRect rect(int left, int top, int width, int height) {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));

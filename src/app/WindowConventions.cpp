@@ -43,6 +43,8 @@ void install(QApplication& app) {
     }
 }
 
-QWidget* lastDeactivatedWindow() { return g_lastDeactivated; }
+QWidget* lastDeactivatedWindow() {
+    return g_lastDeactivated;
+}
 
 } // namespace WindowConventions

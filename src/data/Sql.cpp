@@ -7,7 +7,9 @@
 
 namespace Sql {
 
-QSqlDatabase db() { return QSqlDatabase::database(kConnectionName, false); }
+QSqlDatabase db() {
+    return QSqlDatabase::database(kConnectionName, false);
+}
 
 QSqlQuery run(const QString& sql, const QVariantList& values) {
     QSqlQuery q(db());

@@ -66,14 +66,22 @@ private slots:
         QTest::addColumn<QString>("rings"); // "-" leaves the key out
         QTest::addColumn<bool>("setUp");
         QTest::addColumn<int>("numRings");
-        QTest::newRow("district, no ring count") << "12" << "-" << true << 2;
-        QTest::newRow("both stored") << "12" << "3" << true << 3;
-        QTest::newRow("district NA") << "NA" << "2" << false << 0;
-        QTest::newRow("district na is a number") << "na" << "2" << true << 2;
-        QTest::newRow("ring count NA") << "12" << "NA" << false << 0;
-        QTest::newRow("ring count fraction") << "12" << "2.5" << false << 0;
-        QTest::newRow("ring count words") << "12" << "two" << false << 0;
-        QTest::newRow("ring count zero") << "12" << "0" << false << 0;
+        QTest::newRow("district, no ring count") << "12"
+                                                 << "-" << true << 2;
+        QTest::newRow("both stored") << "12"
+                                     << "3" << true << 3;
+        QTest::newRow("district NA") << "NA"
+                                     << "2" << false << 0;
+        QTest::newRow("district na is a number") << "na"
+                                                 << "2" << true << 2;
+        QTest::newRow("ring count NA") << "12"
+                                       << "NA" << false << 0;
+        QTest::newRow("ring count fraction") << "12"
+                                             << "2.5" << false << 0;
+        QTest::newRow("ring count words") << "12"
+                                          << "two" << false << 0;
+        QTest::newRow("ring count zero") << "12"
+                                         << "0" << false << 0;
     }
     void districtDecidesWhetherTheProgramIsSetUp() {
         QFETCH(QString, district);
@@ -127,11 +135,16 @@ private slots:
     void unusableDatabaseIsReportedAndLeftAlone_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("missing") << "missing" << "was not found";
-        QTest::newRow("text file") << "text" << "is not a ColtsTracker database";
-        QTest::newRow("truncated") << "truncate" << "VORNColts.mdb";
-        QTest::newRow("newer version") << "newer" << "newer version";
-        QTest::newRow("other program's database") << "foreign" << "is not a ColtsTracker database";
+        QTest::newRow("missing") << "missing"
+                                 << "was not found";
+        QTest::newRow("text file") << "text"
+                                   << "is not a ColtsTracker database";
+        QTest::newRow("truncated") << "truncate"
+                                   << "VORNColts.mdb";
+        QTest::newRow("newer version") << "newer"
+                                       << "newer version";
+        QTest::newRow("other program's database") << "foreign"
+                                                  << "is not a ColtsTracker database";
     }
     void unusableDatabaseIsReportedAndLeftAlone() {
         QFETCH(QString, damage);
@@ -158,7 +171,8 @@ private slots:
         QVERIFY(!result.running);
         QCOMPARE(result.exitCode, Startup::kDatabaseUnusable);
         QCOMPARE(program.presenter.shown.size(), 1);
-        QVERIFY2(program.presenter.lastText().contains(expected), qPrintable(program.presenter.lastText()));
+        QVERIFY2(program.presenter.lastText().contains(expected),
+                 qPrintable(program.presenter.lastText()));
         QVERIFY(program.presenter.lastText().contains(path));
         QVERIFY(visibleWindows().isEmpty());
         QCOMPARE(QFile::exists(path), damage != "missing");
@@ -177,7 +191,8 @@ private slots:
         QVERIFY(click(main, "CmdReports"));
         QCOMPARE(visibleButtons(main), groups + QStringList{"CmdStandingsRpt@1680"});
         QVERIFY(click(main, "CmdAdmin"));
-        QStringList admin = groups + QStringList{"CmdDistrict@1680", "CmdRider@5760", "CmdTeam@3720"};
+        QStringList admin =
+            groups + QStringList{"CmdDistrict@1680", "CmdRider@5760", "CmdTeam@3720"};
         admin.sort();
         QCOMPARE(visibleButtons(main), admin);
         QVERIFY(click(main, "CmdRecord"));
@@ -220,12 +235,18 @@ private slots:
     void settingsSubmitStoresBothValues_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("list value") << "3" << "3";
-        QTest::newRow("beyond the list") << "4" << "4";
-        QTest::newRow("leading zero") << "02" << "2";
-        QTest::newRow("half rounds to even, down") << "2.5" << "2";
-        QTest::newRow("half rounds to even, up") << "3.5" << "4";
-        QTest::newRow("fraction") << "1.6" << "2";
+        QTest::newRow("list value") << "3"
+                                    << "3";
+        QTest::newRow("beyond the list") << "4"
+                                         << "4";
+        QTest::newRow("leading zero") << "02"
+                                      << "2";
+        QTest::newRow("half rounds to even, down") << "2.5"
+                                                   << "2";
+        QTest::newRow("half rounds to even, up") << "3.5"
+                                                 << "4";
+        QTest::newRow("fraction") << "1.6"
+                                  << "2";
     }
     void settingsSubmitStoresBothValues() {
         QFETCH(QString, typed);
@@ -255,14 +276,22 @@ private slots:
         const QString both = "Both the District Number and the Number of Rings must be specified "
                              "before you may Save these settings.";
         const QString count = "The Number of Rings must be a whole number from 1 to 32767.";
-        QTest::newRow("answered No") << "5" << "2" << Answer::No << "";
-        QTest::newRow("no district") << "" << "2" << Answer::Yes << both;
-        QTest::newRow("no ring count") << "5" << "" << Answer::Yes << both;
-        QTest::newRow("words") << "5" << "two" << Answer::Yes << count;
-        QTest::newRow("zero") << "5" << "0" << Answer::Yes << count;
-        QTest::newRow("rounds to zero") << "5" << "0.4" << Answer::Yes << count;
-        QTest::newRow("negative") << "5" << "-1" << Answer::Yes << count;
-        QTest::newRow("too many") << "5" << "40000" << Answer::Yes << count;
+        QTest::newRow("answered No") << "5"
+                                     << "2" << Answer::No << "";
+        QTest::newRow("no district") << ""
+                                     << "2" << Answer::Yes << both;
+        QTest::newRow("no ring count") << "5"
+                                       << "" << Answer::Yes << both;
+        QTest::newRow("words") << "5"
+                               << "two" << Answer::Yes << count;
+        QTest::newRow("zero") << "5"
+                              << "0" << Answer::Yes << count;
+        QTest::newRow("rounds to zero") << "5"
+                                        << "0.4" << Answer::Yes << count;
+        QTest::newRow("negative") << "5"
+                                  << "-1" << Answer::Yes << count;
+        QTest::newRow("too many") << "5"
+                                  << "40000" << Answer::Yes << count;
     }
     void settingsSubmitRefusesAndKeepsWhatWasTyped() {
         QFETCH(QString, district);

@@ -18,8 +18,8 @@ private slots:
 
     void deliveredDatabaseHoldsTheEighteenClasses() {
         TestProgram program;
-        const auto classes = Sql::rows<QString>(
-            "SELECT * FROM TblClass", {}, [](const QSqlQuery& q) {
+        const auto classes =
+            Sql::rows<QString>("SELECT * FROM TblClass", {}, [](const QSqlQuery& q) {
                 return QStringLiteral("%1|%2|%3")
                     .arg(q.value("ClassNumber").toInt())
                     .arg(q.value("MaxEntries").toInt())
@@ -76,9 +76,9 @@ private slots:
         TestProgram program;
         for (const char* number : {"20", "100", "007", "a1", "3"})
             Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (?, 1)", {number});
-        const auto order = Sql::rows<QString>(
-            "SELECT RiderNumber FROM TblPerson ORDER BY RiderNumber", {},
-            [](const QSqlQuery& q) { return q.value(0).toString(); });
+        const auto order =
+            Sql::rows<QString>("SELECT RiderNumber FROM TblPerson ORDER BY RiderNumber", {},
+                               [](const QSqlQuery& q) { return q.value(0).toString(); });
         QCOMPARE(order, (QVector<QString>{"007", "100", "20", "3", "a1"}));
         try {
             Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (?, 1)", {"A1"});
@@ -87,7 +87,8 @@ private slots:
             QVERIFY(e.isUniqueViolation());
             QVERIFY(!e.reason().isEmpty());
         }
-        for (const QVariant& empty : {QVariant(QString("")), QVariant(QMetaType(QMetaType::QString))}) {
+        for (const QVariant& empty :
+             {QVariant(QString("")), QVariant(QMetaType(QMetaType::QString))}) {
             try {
                 Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (?, 1)", {empty});
                 QFAIL("an empty rider number was stored");
@@ -113,12 +114,14 @@ private slots:
         QFETCH(QString, search);
         QFETCH(QStringList, matches);
         TestProgram program;
-        for (const char* n : {"5", "15", "52", "5%", "a_b", "axb", "x\\y", "1*", "12", "O'Brien", "ob"})
+        for (const char* n :
+             {"5", "15", "52", "5%", "a_b", "axb", "x\\y", "1*", "12", "O'Brien", "ob"})
             Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES (?)", {n});
         auto found = Sql::rows<QString>(
             "SELECT RiderNumber FROM TblPerson WHERE RiderNumber LIKE ? ESCAPE '\\' "
             "ORDER BY RiderNumber",
-            {Sql::containsPattern(search)}, [](const QSqlQuery& q) { return q.value(0).toString(); });
+            {Sql::containsPattern(search)},
+            [](const QSqlQuery& q) { return q.value(0).toString(); });
         QStringList got(found.begin(), found.end());
         matches.sort(Qt::CaseInsensitive);
         got.sort(Qt::CaseInsensitive);

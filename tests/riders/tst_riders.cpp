@@ -70,13 +70,13 @@ void addDistrict() {
     addRider("12", "Max", "Lowe", oak);
 }
 
+// Opens the search screen as the secretary does: Administration, then Rider Management.
 FrmRiderSearch* openSearch() {
     auto* main = new FrmMain;
     main->show();
-    auto* search = new FrmRiderSearch;
-    main->openScreen(search);
-    settle();
-    return search;
+    if (!click(main, "CmdAdmin") || !click(main, "CmdRider"))
+        return nullptr;
+    return qobject_cast<FrmRiderSearch*>(window("FrmRiderSearch"));
 }
 
 void search(QWidget* form, int field, const QString& text) {
@@ -184,10 +184,7 @@ private slots:
 
     void searchScreenAsDesigned() {
         TestProgram program;
-        auto* main = new FrmMain;
-        main->show();
-        main->openScreen(new FrmRiderSearch);
-        settle();
+        QVERIFY(openSearch());
         QCOMPARE(visibleWindows(), QStringList{"FrmRiderSearch"});
         auto* form = window("FrmRiderSearch");
         QCOMPARE(form->windowTitle(), QString("Rider Edit Form"));

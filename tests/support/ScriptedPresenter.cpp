@@ -2,7 +2,9 @@
 
 ScriptedPresenter::ScriptedPresenter() : m_previous(Messages::setPresenter(this)) {}
 
-ScriptedPresenter::~ScriptedPresenter() { Messages::setPresenter(m_previous); }
+ScriptedPresenter::~ScriptedPresenter() {
+    Messages::setPresenter(m_previous);
+}
 
 MessagePresenter::Answer ScriptedPresenter::present(const MessageRequest& request) {
     shown.push_back(request);

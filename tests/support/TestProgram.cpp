@@ -47,7 +47,9 @@ TestProgram::~TestProgram() {
     closeDatabase();
 }
 
-QString TestProgram::databasePath() const { return m_dir.filePath(DatabaseFile::kFileName); }
+QString TestProgram::databasePath() const {
+    return m_dir.filePath(DatabaseFile::kFileName);
+}
 
 void TestProgram::openDatabase() {
     const QString error = DatabaseFile::open(databasePath(), Sql::kConnectionName);
@@ -55,7 +57,9 @@ void TestProgram::openDatabase() {
         qFatal("%s", qPrintable(error));
 }
 
-void TestProgram::closeDatabase() { DatabaseFile::close(Sql::kConnectionName); }
+void TestProgram::closeDatabase() {
+    DatabaseFile::close(Sql::kConnectionName);
+}
 
 void TestProgram::setDistrict(const QString& district, qint16 rings) {
     writeSetting(QStringLiteral("DistrictNumber"), district);
