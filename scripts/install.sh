@@ -9,4 +9,8 @@ mkdir -p "$folder"
 install -m 755 "$top/build/coltstracker" "$folder/coltstracker.new"
 mv -f "$folder/coltstracker.new" "$folder/coltstracker"
 "$top/build/tools/coltstracker-makedb" "$folder"
-"$top/build/tools/coltstracker-labels" "$folder" >/dev/null
+log=$(mktemp)
+if ! "$top/build/tools/coltstracker-labels" "$folder" >"$log" 2>&1; then
+    cat "$log"; rm -f "$log"; exit 1
+fi
+rm -f "$log"
