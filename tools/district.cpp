@@ -5,6 +5,7 @@
 #include "data/DbError.h"
 #include "data/Sql.h"
 #include "data/Transaction.h"
+#include "teams/TeamStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,29 +51,31 @@ int intArg(const QStringList& args, const QString& name, int fallback) {
 void fill(int teams, int riders, quint32 seed) {
     QRandomGenerator rng(seed);
     Transaction tx;
-    QVector<qint64> codes;
+    QVector<qint32> codes;
     for (int t = 0; t < teams; ++t) {
         QString name = pick(rng, kPlaces) + QLatin1Char(' ') + pick(rng, kKinds);
         if (t >= kPlaces.size() * kKinds.size() / 2)
             name += QStringLiteral(" %1").arg(t + 1);
         const QString division = QString(QChar('A' + t % 4));
-        QSqlQuery q =
-            Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, ?)", {name, division});
-        const qint64 code = q.lastInsertId().toLongLong();
+        const qint32 code = TeamStore::insertTeam(name, division);
         codes.push_back(code);
         const int coaches = 1 + int(rng.bounded(3));
         for (int c = 0; c < coaches; ++c) {
             const QString first = pick(rng, kFirst), last = pick(rng, kLast);
-            Sql::run("INSERT INTO TblCoach (FirstName, LastName, Address, City, Zip, \"Primary\","
-                     " Secondary, Email, Position, TeamCode) VALUES (?,?,?,?,?,?,?,?,?,?)",
-                     {first, last,
-                      QStringLiteral("%1 %2").arg(rng.bounded(10, 999)).arg(pick(rng, kStreets)),
-                      pick(rng, kCities), QStringLiteral("%1").arg(rng.bounded(10000, 99999)),
-                      QStringLiteral("555-%1").arg(rng.bounded(1000, 9999)),
-                      QStringLiteral("555-%1").arg(rng.bounded(1000, 9999)),
-                      QStringLiteral("%1.%2@example.org").arg(first.toLower(), last.toLower()),
-                      c == 0 ? QStringLiteral("Head Coach") : QStringLiteral("Assistant Coach"),
-                      code});
+            TeamStore::Coach coach;
+            coach.FirstName = first;
+            coach.LastName = last;
+            coach.Address =
+                QStringLiteral("%1 %2").arg(rng.bounded(10, 999)).arg(pick(rng, kStreets));
+            coach.City = pick(rng, kCities);
+            coach.Zip = QStringLiteral("%1").arg(rng.bounded(10000, 99999));
+            coach.Primary = QStringLiteral("555-%1").arg(rng.bounded(1000, 9999));
+            coach.Secondary = QStringLiteral("555-%1").arg(rng.bounded(1000, 9999));
+            coach.Email = QStringLiteral("%1.%2@example.org").arg(first.toLower(), last.toLower());
+            coach.Position =
+                c == 0 ? QStringLiteral("Head Coach") : QStringLiteral("Assistant Coach");
+            coach.TeamCode = code;
+            TeamStore::insertCoach(coach);
         }
     }
     for (int r = 0; r < riders && !codes.isEmpty(); ++r) {

@@ -6,6 +6,7 @@
 #include "app/FrmSettings.h"
 #include "app/Messages.h"
 #include "riders/FrmRiderSearch.h"
+#include "teams/FrmTeamSelect.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -48,13 +49,14 @@ FrmMain::FrmMain()
               {12, CmdStandingsRpt}});
 
     // Functions whose screens are not part of the program yet stay unavailable.
-    for (QPushButton* b : {CmdTeam, CmdRing, CmdEntry, Cmdplacings, CmdStandingsRpt})
+    for (QPushButton* b : {CmdRing, CmdEntry, Cmdplacings, CmdStandingsRpt})
         b->setEnabled(false);
 
     connect(CmdAdmin, &QPushButton::clicked, this, &FrmMain::CmdAdmin_Click);
     connect(CmdRecord, &QPushButton::clicked, this, &FrmMain::CmdRecord_Click);
     connect(CmdReports, &QPushButton::clicked, this, &FrmMain::CmdReports_Click);
     connect(CmdDistrict, &QPushButton::clicked, this, &FrmMain::CmdDistrict_Click);
+    connect(CmdTeam, &QPushButton::clicked, this, &FrmMain::CmdTeam_Click);
     connect(CmdRider, &QPushButton::clicked, this, &FrmMain::CmdRider_Click);
 
     HideAllButtons();
@@ -108,6 +110,10 @@ void FrmMain::CmdReports_Click() {
 
 void FrmMain::CmdDistrict_Click() {
     openScreen(new FrmSettings);
+}
+
+void FrmMain::CmdTeam_Click() {
+    openScreen(new FrmTeamSelect);
 }
 
 void FrmMain::CmdRider_Click() {

@@ -25,6 +25,7 @@ private slots:
     void CmdRecord_Click();
     void CmdReports_Click();
     void CmdDistrict_Click();
+    void CmdTeam_Click();
     void CmdRider_Click();
 
 private:

@@ -43,7 +43,7 @@ private:
     QPushButton* CmdCancel;
 
     // Team rows: list position k of LbTeamCode is element k.
-    QVector<RiderStore::TeamChoice> m_teams;
+    QVector<TeamStore::Team> m_teams;
     // The number the rider is stored under; the update finds the row by it.
     QString m_riderNumber;
 };

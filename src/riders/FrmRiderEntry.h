@@ -51,5 +51,5 @@ private:
     QPushButton* CmdCancel;
 
     // Team rows: list position k of LbTeamCode is element k.
-    QVector<RiderStore::TeamChoice> m_teams;
+    QVector<TeamStore::Team> m_teams;
 };

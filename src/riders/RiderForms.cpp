@@ -3,24 +3,24 @@
 #include "app/Controls.h"
 #include "app/Messages.h"
 #include "data/DbError.h"
+#include "teams/TeamStore.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 namespace RiderForms {
 
-bool fillTeams(QComboBox* list, QVector<RiderStore::TeamChoice>* teams) {
+bool fillTeams(QComboBox* list, QVector<TeamStore::Team>* teams) {
     list->clear();
     teams->clear();
-    const bool read = Controls::guarded([&] { *teams = RiderStore::teams(); });
-    for (const RiderStore::TeamChoice& team : *teams)
+    const bool read = Controls::guarded([&] { *teams = TeamStore::teams(); });
+    for (const TeamStore::Team& team : *teams)
         list->addItem(team.TeamName);
     list->setCurrentIndex(-1);
     return read;
 }
 
-bool chosenTeam(const QComboBox* list, const QVector<RiderStore::TeamChoice>& teams,
-                qint32* teamCode) {
+bool chosenTeam(const QComboBox* list, const QVector<TeamStore::Team>& teams, qint32* teamCode) {
     const int position = list->currentIndex();
     if (position < 0 || position >= teams.size()) {
         Messages::notice(kNoTeam);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "riders/RiderStore.h"
+#include "teams/TeamStore.h"
 
 #include <QString>
 #include <QVector>
@@ -26,11 +27,10 @@ using Boxes = std::array<QLineEdit*, 6>;
 
 // Fills `list` with the team names, in the order of `teams`; nothing is chosen. Returns
 // false (after telling the user) when the teams could not be read.
-bool fillTeams(QComboBox* list, QVector<RiderStore::TeamChoice>* teams);
+bool fillTeams(QComboBox* list, QVector<TeamStore::Team>* teams);
 
 // The team at the chosen list position, or a notice and false when none is chosen.
-bool chosenTeam(const QComboBox* list, const QVector<RiderStore::TeamChoice>& teams,
-                qint32* teamCode);
+bool chosenTeam(const QComboBox* list, const QVector<TeamStore::Team>& teams, qint32* teamCode);
 
 // A rider number must hold more than blanks; otherwise a notice and false.
 bool numberTyped(const QLineEdit* numberBox);

@@ -65,14 +65,6 @@ bool remove(const QString& riderNumber) {
     return q.numRowsAffected() > 0;
 }
 
-QVector<TeamChoice> teams() {
-    return Sql::rows<TeamChoice>(
-        "SELECT TeamCode, TeamName FROM TblTeam ORDER BY TeamName, TeamCode", {},
-        [](const QSqlQuery& q) {
-            return TeamChoice{q.value(0).toInt(), Sql::text(q, "TeamName")};
-        });
-}
-
 std::optional<Rider> find(const QString& riderNumber) {
     QSqlQuery q = Sql::run("SELECT RiderNumber, FirstName, LastName, Address, City, Zip, TeamCode"
                            " FROM TblPerson WHERE RiderNumber = ?",

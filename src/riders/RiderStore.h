@@ -19,12 +19,6 @@ struct Rider {
     qint32 TeamCode = 0;
 };
 
-// A team as the rider forms offer it.
-struct TeamChoice {
-    qint32 TeamCode = 0;
-    QString TeamName;
-};
-
 // The columns a search can look in, in the order the search screen offers them.
 enum class SearchField { LastName = 0, FirstName = 1, RiderNumber = 2, TeamName = 3 };
 
@@ -41,9 +35,6 @@ bool isEntered(const QString& riderNumber);
 
 // Deletes the rider's row; false when no rider has that number any more.
 bool remove(const QString& riderNumber);
-
-// Every team, ordered by name (then code, for teams of the same name).
-QVector<TeamChoice> teams();
 
 std::optional<Rider> find(const QString& riderNumber);
 

@@ -7,6 +7,7 @@
 #include "data/Sql.h"
 #include "data/Transaction.h"
 #include "support/TestProgram.h"
+#include "support/WriteLock.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -149,33 +150,17 @@ private slots:
 
     void lockedDatabaseFailsTheCommitClearly() {
         TestProgram program;
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName(program.databasePath());
-        other.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10");
-        QVERIFY(other.open());
-        QSqlQuery lock(other);
-        QVERIFY(lock.exec("BEGIN IMMEDIATE"));
-        // Reopen the program's connection without a long busy wait.
-        program.closeDatabase();
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", Sql::kConnectionName);
-            db.setDatabaseName(program.databasePath());
-            db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10");
-            QVERIFY(db.open());
+            WriteLock lock(program);
+            try {
+                Transaction tx;
+                Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('9')");
+                tx.commit();
+                QFAIL("write through a lock");
+            } catch (const DbError& e) {
+                QVERIFY2(e.reason().contains("locked"), qPrintable(e.reason()));
+            }
         }
-        try {
-            Transaction tx;
-            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('9')");
-            tx.commit();
-            QFAIL("write through a lock");
-        } catch (const DbError& e) {
-            QVERIFY2(e.reason().contains("locked"), qPrintable(e.reason()));
-        }
-        lock.exec("ROLLBACK");
-        lock.finish();
-        other.close();
-        other = QSqlDatabase();
-        QSqlDatabase::removeDatabase("other");
         QVERIFY(!Sql::exists("SELECT * FROM TblPerson"));
     }
 

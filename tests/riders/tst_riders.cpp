@@ -7,6 +7,7 @@
 #include "riders/FrmRiderSearch.h"
 #include "riders/RiderForms.h"
 #include "support/TestProgram.h"
+#include "support/WriteLock.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -132,48 +133,6 @@ QWidget* openEdit(QWidget* search, int line) {
         return nullptr;
     return window("FrmRiderEdit");
 }
-
-// Names of the controls Tab visits, starting at `first`.
-QStringList tabVisits(QWidget* form, const QString& first) {
-    QStringList out;
-    QWidget* w = control(form, first);
-    while (w && !out.contains(w->objectName())) {
-        out << w->objectName();
-        do {
-            w = w->nextInFocusChain();
-        } while (w != form && (w->objectName().isEmpty() || !(w->focusPolicy() & Qt::TabFocus)));
-        if (w == form)
-            break;
-    }
-    return out;
-}
-
-// A second connection holding the write lock, with the program's connection reopened so that
-// it gives up after a short wait.
-class WriteLock {
-public:
-    explicit WriteLock(TestProgram& program) {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName(program.databasePath());
-        other.open();
-        m_lock = new QSqlQuery(other);
-        m_lock->exec("BEGIN IMMEDIATE");
-        program.closeDatabase();
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", Sql::kConnectionName);
-        db.setDatabaseName(program.databasePath());
-        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10");
-        db.open();
-    }
-    ~WriteLock() {
-        m_lock->exec("ROLLBACK");
-        delete m_lock;
-        QSqlDatabase::database("other", false).close();
-        QSqlDatabase::removeDatabase("other");
-    }
-
-private:
-    QSqlQuery* m_lock;
-};
 
 } // namespace
 

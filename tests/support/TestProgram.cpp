@@ -108,3 +108,17 @@ bool click(QWidget* form, const QString& name) {
     settle();
     return true;
 }
+
+QStringList tabVisits(QWidget* form, const QString& first) {
+    QStringList out;
+    QWidget* w = control(form, first);
+    while (w && !out.contains(w->objectName())) {
+        out << w->objectName();
+        do {
+            w = w->nextInFocusChain();
+        } while (w != form && (w->objectName().isEmpty() || !(w->focusPolicy() & Qt::TabFocus)));
+        if (w == form)
+            break;
+    }
+    return out;
+}

@@ -51,3 +51,6 @@ template <typename T = QWidget> T* control(QWidget* form, const QString& name) {
 
 // Clicks a button as a user would: only when it is visible and enabled. False otherwise.
 bool click(QWidget* form, const QString& name);
+
+// Names of the controls Tab visits, starting at `first`, until Tab comes back round.
+QStringList tabVisits(QWidget* form, const QString& first);

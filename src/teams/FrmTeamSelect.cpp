@@ -1,0 +1,187 @@
+#include "teams/FrmTeamSelect.h"
+
+#include "app/Controls.h"
+#include "app/Fonts.h"
+#include "app/Messages.h"
+#include "teams/FrmCoach.h"
+#include "teams/FrmTeam.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+const QString kDeleteErrorTitle = QStringLiteral("Delete Error");
+}
+
+FrmTeamSelect::FrmTeamSelect()
+    : FormBase(QStringLiteral("FrmTeamSelect"), QStringLiteral("Team Information"), 9105, 4680) {
+    using namespace Controls;
+    LblTitle =
+        label(this, "LblTitle", "Team Information", 3000, 360, 3135, 495, Fonts::classic(18, true));
+    LblTeam = label(this, "LblTeam", "Team", 600, 1200, 855, 255);
+    CbTeam = dropDownCombo(this, "CbTeam", 1800, 1200, 6255, 315);
+    CmdEditTeam = button(this, "CmdEditTeam", "Edit Team", 2040, 1680, 1095, 375);
+    CmdAddTeam = button(this, "CmdAddTeam", "Add Team", 4320, 1680, 1095, 375);
+    CmdDeleteTeam = button(this, "CmdDeleteTeam", "Delete Team", 6720, 1680, 1095, 375);
+    LblCoach = label(this, "LblCoach", "Coaches for:", 480, 2760, 975, 255);
+    LblCurrentTeam = label(this, "LblCurrentTeam", QString(), 1680, 2760, 2175, 255);
+    LbCoaches = listBox(this, "LbCoaches", 1920, 3120, 4815, 1230);
+    CmdEditCoach = button(this, "CmdEditCoach", "Edit Coach", 6960, 3120, 1095, 375);
+    CmdAddCoach = button(this, "CmdAddCoach", "Add Coach", 6960, 3600, 1095, 375);
+    CmdDeleteCoach = button(this, "CmdDeleteCoach", "Delete Coach", 6960, 4080, 1095, 375);
+
+    tabOrder({{0, LblTitle},
+              {1, CbTeam},
+              {2, LblTeam},
+              {3, LblCoach},
+              {4, LbCoaches},
+              {5, CmdEditTeam},
+              {6, CmdAddTeam},
+              {7, CmdEditCoach},
+              {8, CmdAddCoach},
+              {9, CmdDeleteCoach},
+              {10, CmdDeleteTeam},
+              {11, LblCurrentTeam}});
+
+    // Only a line chosen from the list changes the team; typing in the text part does not.
+    connect(CbTeam, &QComboBox::activated, this, &FrmTeamSelect::CbTeam_Click);
+    connect(LbCoaches, &QListWidget::itemSelectionChanged, this, &FrmTeamSelect::LbCoaches_Click);
+    connect(CmdAddTeam, &QPushButton::clicked, this, &FrmTeamSelect::CmdAddTeam_Click);
+    connect(CmdEditTeam, &QPushButton::clicked, this, &FrmTeamSelect::CmdEditTeam_Click);
+    connect(CmdDeleteTeam, &QPushButton::clicked, this, &FrmTeamSelect::CmdDeleteTeam_Click);
+    connect(CmdAddCoach, &QPushButton::clicked, this, &FrmTeamSelect::CmdAddCoach_Click);
+    connect(CmdEditCoach, &QPushButton::clicked, this, &FrmTeamSelect::CmdEditCoach_Click);
+    connect(CmdDeleteCoach, &QPushButton::clicked, this, &FrmTeamSelect::CmdDeleteCoach_Click);
+
+    centre();
+    CbTeam->setFocus();
+}
+
+void FrmTeamSelect::Form_Activate() {
+    QVector<TeamStore::Team> rows;
+    const bool read = Controls::guarded([&] { rows = TeamStore::teams(); });
+    TeamRows = rows;
+    CbTeam->clear();
+    LbCoaches->clear();
+    CoachRows.clear();
+    CurCoachCode = -1;
+    LblCurrentTeam->clear();
+    for (const TeamStore::Team& team : TeamRows)
+        CbTeam->addItem(TeamStore::teamLine(team));
+    int line = -1;
+    for (int k = 0; k < TeamRows.size() && line < 0; ++k) {
+        if (TeamRows.at(k).TeamCode == CurTeamCode)
+            line = k;
+    }
+    CbTeam->setCurrentIndex(line);
+    if (line >= 0)
+        CbTeam_Click(line);
+    else if (read)
+        CurTeamCode = -1; // the team is gone: nothing is current
+}
+
+void FrmTeamSelect::CbTeam_Click(int line) {
+    if (line < 0 || line >= TeamRows.size())
+        return;
+    const TeamStore::Team& team = TeamRows.at(line);
+    CurTeamCode = team.TeamCode;
+    LblCurrentTeam->setText(team.TeamName);
+    FillCoachList();
+}
+
+void FrmTeamSelect::FillCoachList() {
+    LbCoaches->clear();
+    CoachRows.clear();
+    CurCoachCode = -1;
+    QVector<TeamStore::Coach> rows;
+    if (!Controls::guarded([&] { rows = TeamStore::coaches(CurTeamCode); }))
+        return;
+    CoachRows = rows;
+    for (const TeamStore::Coach& coach : CoachRows)
+        LbCoaches->addItem(TeamStore::coachLine(coach));
+}
+
+void FrmTeamSelect::LbCoaches_Click() {
+    const QList<QListWidgetItem*> selected = LbCoaches->selectedItems();
+    const int line = selected.isEmpty() ? -1 : LbCoaches->row(selected.first());
+    if (line >= 0 && line < CoachRows.size())
+        CurCoachCode = CoachRows.at(line).CoachCode;
+}
+
+void FrmTeamSelect::CmdAddTeam_Click() {
+    auto* form = new FrmTeam;
+    form->Initialize_Add();
+    openScreen(form);
+    CurTeamCode = -1;
+}
+
+void FrmTeamSelect::CmdEditTeam_Click() {
+    if (CurTeamCode == -1) {
+        Messages::notice(QStringLiteral("You must select a team before you can edit it"),
+                         QStringLiteral("Edit Error"));
+        return;
+    }
+    auto* form = new FrmTeam;
+    form->Initialize_Edit(CurTeamCode);
+    openScreen(form);
+}
+
+void FrmTeamSelect::CmdDeleteTeam_Click() {
+    if (CurTeamCode == -1) {
+        Messages::notice(QStringLiteral("You must select a team to Delete"), kDeleteErrorTitle);
+        return;
+    }
+    bool hasRiders = false;
+    if (!Controls::guarded([&] { hasRiders = TeamStore::teamHasRiders(CurTeamCode); }))
+        return;
+    if (hasRiders) {
+        Messages::notice(
+            QStringLiteral("You cannot delete a team that currently has riders belonging to it"),
+            kDeleteErrorTitle);
+        return;
+    }
+    if (!Messages::confirm(QStringLiteral(
+            "You are about to delete the selected team and coaches assigned to it. This action "
+            "cannot be undone. Are you sure you want to continue?")))
+        return;
+    if (!Controls::guarded([&] { TeamStore::removeTeam(CurTeamCode); }))
+        return;
+    CurTeamCode = -1;
+    Form_Activate();
+}
+
+void FrmTeamSelect::CmdAddCoach_Click() {
+    if (CurTeamCode == -1) {
+        Messages::notice(
+            QStringLiteral("You must first select the team you want to add the coach to."));
+        return;
+    }
+    auto* form = new FrmCoach;
+    form->Initialize_Add(CurTeamCode);
+    openScreen(form);
+}
+
+void FrmTeamSelect::CmdEditCoach_Click() {
+    if (CurCoachCode == -1) {
+        Messages::notice(QStringLiteral("You must first select the coach you want to edit."));
+        return;
+    }
+    auto* form = new FrmCoach;
+    form->Initialize_Edit(CurCoachCode);
+    openScreen(form);
+}
+
+void FrmTeamSelect::CmdDeleteCoach_Click() {
+    if (CurCoachCode == -1) {
+        Messages::notice(QStringLiteral("You must select a coach to delete"), kDeleteErrorTitle);
+        return;
+    }
+    if (!Messages::confirm(QStringLiteral("Clicking OK will delete the selected Coach and cannot "
+                                          "be undone. Are you sure you want to continue?")))
+        return;
+    if (!Controls::guarded([&] { TeamStore::removeCoach(CurCoachCode); }))
+        return;
+    Form_Activate();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/FormBase.h"
+#include "teams/TeamStore.h"
+
+#include <QVector>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// Team Information: the hub for team and coach records. Lists every team and the coaches of
+// the chosen one, and opens the team and coach forms.
+class FrmTeamSelect : public FormBase {
+    Q_OBJECT
+public:
+    FrmTeamSelect();
+
+protected:
+    // Rebuilds both lists and chooses the current team again.
+    void Form_Activate() override;
+
+private slots:
+    void CbTeam_Click(int line);
+    void LbCoaches_Click();
+    void CmdAddTeam_Click();
+    void CmdEditTeam_Click();
+    void CmdDeleteTeam_Click();
+    void CmdAddCoach_Click();
+    void CmdEditCoach_Click();
+    void CmdDeleteCoach_Click();
+
+private:
+    void FillCoachList();
+
+    QLabel* LblTitle;
+    QLabel* LblTeam;
+    QComboBox* CbTeam;
+    QPushButton* CmdEditTeam;
+    QPushButton* CmdAddTeam;
+    QPushButton* CmdDeleteTeam;
+    QLabel* LblCoach;
+    QLabel* LblCurrentTeam;
+    QListWidget* LbCoaches;
+    QPushButton* CmdEditCoach;
+    QPushButton* CmdAddCoach;
+    QPushButton* CmdDeleteCoach;
+
+    // Line k of CbTeam is TeamRows[k]; line k of LbCoaches is CoachRows[k].
+    QVector<TeamStore::Team> TeamRows;
+    QVector<TeamStore::Coach> CoachRows;
+    qint32 CurTeamCode = -1;
+    qint32 CurCoachCode = -1;
+};

@@ -1,0 +1,8 @@
+list(APPEND COLTS_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/TeamStore.cpp
+)
+list(APPEND COLTS_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/FrmTeamSelect.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FrmTeam.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FrmCoach.cpp
+)

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QSqlQuery;
+class TestProgram;
+
+// A second connection holding the write lock of the program's database, with the program's
+// connection reopened so that it gives up after a short wait. Released when it goes.
+class WriteLock {
+public:
+    explicit WriteLock(TestProgram& program);
+    ~WriteLock();
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+private:
+    QSqlQuery* m_lock;
+};
