@@ -375,16 +375,6 @@ private slots:
         QCOMPARE(Twips::centredOrigin(screen, screen, window, window), QPointF(origin, origin));
     }
 
-    void mainFormIsCentred() {
-        TestProgram program(false);
-        TestProgram::setDistrict("4", 2);
-        QVERIFY(startProgram(program, 15000, 12000).running);
-        QWidget* main = window("FrmMain");
-        QCOMPARE(main->pos(), QPoint(Twips::toPixels((15000 - 10245) / 2.0),
-                                     Twips::toPixels((12000 - 7815) / 2.0)));
-        QCOMPARE(main->size(), QSize(Twips::toPixels(10245), Twips::toPixels(7815)));
-    }
-
     void realMessageBoxes() {
         Messages::BoxPresenter presenter;
         QString title;

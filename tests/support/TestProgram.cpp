@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QPointer>
 #include <QSettings>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -121,4 +123,19 @@ QStringList tabVisits(QWidget* form, const QString& first) {
             break;
     }
     return out;
+}
+
+int count(const QString& sql, const QVariantList& values) {
+    QSqlQuery q = Sql::run(sql, values);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+QString stored(const QString& sql, const QVariantList& values) {
+    QSqlQuery q = Sql::run(sql, values);
+    if (!q.next())
+        return QStringLiteral("<none>");
+    QStringList columns;
+    for (int k = 0; k < q.record().count(); ++k)
+        columns << q.value(k).toString();
+    return columns.join('|');
 }

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QVariantList>
 #include <QWidget>
 
 // One test case's program: its own folder with a fresh delivered database, its own settings,
@@ -54,3 +55,8 @@ bool click(QWidget* form, const QString& name);
 
 // Names of the controls Tab visits, starting at `first`, until Tab comes back round.
 QStringList tabVisits(QWidget* form, const QString& first);
+
+// The first column of the first row of `sql` as a number, or -1 when there is no row.
+int count(const QString& sql, const QVariantList& values = {});
+// The columns of the first row of `sql` joined with "|", or "<none>" when there is no row.
+QString stored(const QString& sql, const QVariantList& values = {});

@@ -50,22 +50,6 @@ qint32 addCoach(qint32 team, const QString& first, const QString& last,
         .toInt();
 }
 
-int count(const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery q = Sql::run(sql, values);
-    return q.next() ? q.value(0).toInt() : -1;
-}
-
-// The stored columns of one row, joined with "|".
-QString stored(const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery q = Sql::run(sql, values);
-    if (!q.next())
-        return QStringLiteral("<none>");
-    QStringList columns;
-    for (int k = 0; k < q.record().count(); ++k)
-        columns << q.value(k).toString();
-    return columns.join('|');
-}
-
 // Opens Team Information as the secretary does: Administration, then Team Management.
 QWidget* openTeams() {
     auto* main = new FrmMain;
@@ -131,15 +115,6 @@ QStringList coachTexts(QWidget* form) {
     return out;
 }
 
-QString geometryTwips(QWidget* form, const QString& name) {
-    const QRect r = control(form, name)->geometry();
-    return QStringLiteral("%1,%2,%3,%4")
-        .arg(r.x() * 15)
-        .arg(r.y() * 15)
-        .arg(r.width() * 15)
-        .arg(r.height() * 15);
-}
-
 } // namespace
 
 class TestTeams : public QObject {
@@ -147,53 +122,33 @@ class TestTeams : public QObject {
 private slots:
     void initTestCase() { initTestApplication(); }
 
-    void screensAsDesigned() {
+    void screensOpenAndReturnAsDesigned() {
         TestProgram program;
-        const qint32 team = addTeam("Riverside", "B");
-        const qint32 coach = addCoach(team, "Ann", "Berg");
+        addCoach(addTeam("Riverside", "B"), "Ann", "Berg");
         QWidget* select = openTeams();
         QVERIFY(select);
         QCOMPARE(visibleWindows(), QStringList{"FrmTeamSelect"});
         QCOMPARE(select->windowTitle(), QStringLiteral("Team Information"));
         QCOMPARE(select->size(), QSize(607, 312));
-        QCOMPARE(geometryTwips(select, "CbTeam"), QStringLiteral("1800,1200,6255,315"));
-        QCOMPARE(geometryTwips(select, "LbCoaches"), QStringLiteral("1920,3120,4815,1230"));
-        QCOMPARE(geometryTwips(select, "CmdDeleteCoach"), QStringLiteral("6960,4080,1095,375"));
-        QCOMPARE(control<QLabel>(select, "LblCoach")->text(), QStringLiteral("Coaches for:"));
         QCOMPARE(currentTeam(select), QString());
-        QCOMPARE(tabVisits(select, "CbTeam"),
-                 (QStringList{"CbTeam", "LbCoaches", "CmdEditTeam", "CmdAddTeam", "CmdEditCoach",
-                              "CmdAddCoach", "CmdDeleteCoach", "CmdDeleteTeam"}));
-
         chooseTeam(select, 0);
         QVERIFY(click(select, "CmdEditTeam"));
         QWidget* teamForm = window("FrmTeam");
-        QCOMPARE(teamForm->windowTitle(), QStringLiteral("Team Form"));
-        QCOMPARE(teamForm->size(), QSize(631, 221));
+        QCOMPARE(visibleWindows(), QStringList{"FrmTeam"});
         QCOMPARE(lines(control<QComboBox>(teamForm, "CbDivision")),
                  (QStringList{"A", "B", "C", "D"}));
-        QCOMPARE(tabVisits(teamForm, "TxtTeam"),
-                 (QStringList{"TxtTeam", "CbDivision", "CmdSubmit", "CmdCancel"}));
         teamForm->close();
         settle();
-        QCOMPARE(visibleWindows(), QStringList{"FrmTeamSelect"});
-
         chooseCoach(select, 0);
         QVERIFY(click(select, "CmdEditCoach"));
         QWidget* coachForm = window("FrmCoach");
         QCOMPARE(coachForm->windowTitle(), QStringLiteral("Coach Entry Form"));
-        QCOMPARE(coachForm->size(), QSize(724, 543));
-        QCOMPARE(control<QLabel>(coachForm, "LblTitle")->text(),
-                 QStringLiteral("Coach Information Form"));
-        QCOMPARE(geometryTwips(coachForm, "CbPosition"), QStringLiteral("6240,5880,3495,315"));
-        QCOMPARE(lines(control<QComboBox>(coachForm, "CbPosition")),
-                 (QStringList{"Head Coach", "Assistant Coach"}));
-        const QStringList coachTabs =
-            kCoachBoxes + QStringList{"CbPosition", "CmdSubmit", "CmdCancel"};
-        QCOMPARE(tabVisits(coachForm, "TxtFirst"), coachTabs);
-        QVERIFY(coach > 0);
+        // Tab runs through the boxes, then the position, skipping the labels between them.
+        const QStringList tabs = kCoachBoxes + QStringList{"CbPosition", "CmdSubmit", "CmdCancel"};
+        QCOMPARE(tabVisits(coachForm, "TxtFirst"), tabs);
         coachForm->close();
         settle();
+        QCOMPARE(visibleWindows(), QStringList{"FrmTeamSelect"});
         select->close();
         settle();
         QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
@@ -381,23 +336,6 @@ private slots:
         QCOMPARE(program.presenter.texts(), QStringList{kSelectTeamToEdit});
     }
 
-    void lockedDatabaseKeepsTeamAndCoachesTogether() {
-        TestProgram program;
-        const qint32 oak = addTeam("Oak Ridge");
-        addCoach(oak, "Bea", "Zane");
-        QWidget* select = openTeams();
-        chooseTeam(select, 0);
-        {
-            WriteLock lock(program);
-            QVERIFY(click(select, "CmdDeleteTeam"));
-        }
-        QCOMPARE(program.presenter.shown.size(), 2);
-        QVERIFY2(program.presenter.lastText().contains("locked"),
-                 qPrintable(program.presenter.lastText()));
-        QCOMPARE(count("SELECT COUNT(*) FROM TblTeam"), 1);
-        QCOMPARE(count("SELECT COUNT(*) FROM TblCoach"), 1);
-    }
-
     void addTeamSavesAndLeavesNoTeamChosen() {
         TestProgram program;
         addTeam("Oak Ridge");
@@ -459,24 +397,6 @@ private slots:
         QCOMPARE(control<QLineEdit>(form, "TxtTeam")->text(), name);
         QCOMPARE(control<QComboBox>(form, "CbDivision")->currentIndex(), division);
         QCOMPARE(count("SELECT COUNT(*) FROM TblTeam"), 0);
-    }
-
-    void teamNamesAreStoredExactlyAsTyped_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("spaces only") << "   ";
-        QTest::newRow("quotes") << "O'Hara \"Stables\"";
-        QTest::newRow("percent and underscore") << "50%_Club";
-        QTest::newRow("accented") << "Écurie Göteborg";
-    }
-    void teamNamesAreStoredExactlyAsTyped() {
-        QFETCH(QString, name);
-        TestProgram program;
-        QWidget* select = openTeams();
-        QVERIFY(click(select, "CmdAddTeam"));
-        typeTeam(window("FrmTeam"), name, 0);
-        QVERIFY(click(window("FrmTeam"), "CmdSubmit"));
-        QCOMPARE(stored("SELECT TeamName FROM TblTeam"), name);
-        QCOMPARE(teamLines(select), QStringList{name + " (A)"});
     }
 
     void editTeamOpensWithItsDivision_data() {
