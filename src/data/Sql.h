@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <optional>
 
 // Thin helpers over the one connection: every value is bound, every failure throws DbError.
 namespace Sql {
@@ -25,6 +26,15 @@ QVector<T> rows(const QString& sql, const QVariantList& values, Read read) {
     while (q.next())
         out.push_back(read(q));
     return out;
+}
+
+// The first row of a query read by `read`, or nothing when the query yields no row.
+template <typename T, typename Read>
+std::optional<T> first(const QString& sql, const QVariantList& values, Read read) {
+    QSqlQuery q = run(sql, values);
+    if (!q.next())
+        return std::nullopt;
+    return read(q);
 }
 
 // True when the query yields at least one row.

@@ -66,20 +66,19 @@ bool remove(const QString& riderNumber) {
 }
 
 std::optional<Rider> find(const QString& riderNumber) {
-    QSqlQuery q = Sql::run("SELECT RiderNumber, FirstName, LastName, Address, City, Zip, TeamCode"
-                           " FROM TblPerson WHERE RiderNumber = ?",
-                           {riderNumber});
-    if (!q.next())
-        return std::nullopt;
-    Rider r;
-    r.RiderNumber = Sql::text(q, "RiderNumber");
-    r.FirstName = Sql::text(q, "FirstName");
-    r.LastName = Sql::text(q, "LastName");
-    r.Address = Sql::text(q, "Address");
-    r.City = Sql::text(q, "City");
-    r.Zip = Sql::text(q, "Zip");
-    r.TeamCode = q.value(6).toInt();
-    return r;
+    return Sql::first<Rider>("SELECT RiderNumber, FirstName, LastName, Address, City, Zip, TeamCode"
+                             " FROM TblPerson WHERE RiderNumber = ?",
+                             {riderNumber}, [](const QSqlQuery& q) {
+                                 Rider r;
+                                 r.RiderNumber = Sql::text(q, "RiderNumber");
+                                 r.FirstName = Sql::text(q, "FirstName");
+                                 r.LastName = Sql::text(q, "LastName");
+                                 r.Address = Sql::text(q, "Address");
+                                 r.City = Sql::text(q, "City");
+                                 r.Zip = Sql::text(q, "Zip");
+                                 r.TeamCode = q.value(6).toInt();
+                                 return r;
+                             });
 }
 
 void insert(const Rider& r) {

@@ -52,12 +52,8 @@ QVector<Team> teams() {
 }
 
 std::optional<Team> findTeam(qint32 teamCode) {
-    const QVector<Team> found =
-        Sql::rows<Team>("SELECT TeamCode, TeamName, Division FROM TblTeam WHERE TeamCode = ?",
-                        {teamCode}, readTeam);
-    if (found.isEmpty())
-        return std::nullopt;
-    return found.first();
+    return Sql::first<Team>("SELECT TeamCode, TeamName, Division FROM TblTeam WHERE TeamCode = ?",
+                            {teamCode}, readTeam);
 }
 
 QString teamLine(const Team& team) {
@@ -73,13 +69,9 @@ QVector<Coach> coaches(qint32 teamCode) {
 }
 
 std::optional<Coach> findCoach(qint32 coachCode) {
-    const QVector<Coach> found =
-        Sql::rows<Coach>(QStringLiteral("SELECT %1 FROM TblCoach WHERE CoachCode = ?")
-                             .arg(QLatin1String(kCoachColumns)),
-                         {coachCode}, readCoach);
-    if (found.isEmpty())
-        return std::nullopt;
-    return found.first();
+    return Sql::first<Coach>(QStringLiteral("SELECT %1 FROM TblCoach WHERE CoachCode = ?")
+                                 .arg(QLatin1String(kCoachColumns)),
+                             {coachCode}, readCoach);
 }
 
 QString coachLine(const Coach& coach) {
