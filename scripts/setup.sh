@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite
+    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev
     fonts-liberation fontconfig
     xvfb xauth
 )

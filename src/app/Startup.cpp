@@ -6,6 +6,7 @@
 #include "app/FrmSettings.h"
 #include "app/Messages.h"
 #include "app/Twips.h"
+#include "data/Backups.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 
@@ -33,6 +34,14 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
         Messages::notice(error + QStringLiteral("\n\nColtsTracker cannot start."));
         return {false, kDatabaseUnusable};
     }
+    // A database that cannot be written still serves for looking up and printing. Only a
+    // database that can take changes needs the start-up backup.
+    const QString writeProblem = DatabaseFile::writeProblem(AppState::DBPath);
+    const QString notice = writeProblem.isEmpty()
+                               ? Backups::writeIfChanged(Sql::db(), AppState::DBPath)
+                               : writeProblem;
+    if (!notice.isEmpty())
+        Messages::notice(notice);
 
     // A ring count edited outside the program into something that is not a whole number of
     // rings counts as not set up, so the settings form asks for it again.

@@ -1,23 +1,55 @@
 #include "data/DatabaseFile.h"
 
+#include "data/Backups.h"
+#include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
+#include "data/Sql.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 QString pragmaText(QSqlDatabase db, const QString& pragma, QString* error) {
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA ") + pragma) || !q.next()) {
-        *error = DbError::fromSql(q.lastError()).reason();
-        return QString();
+    try {
+        QSqlQuery q = Sql::run(db, QStringLiteral("PRAGMA ") + pragma);
+        if (q.next())
+            return q.value(0).toString();
+        *error = QStringLiteral("no answer to PRAGMA %1").arg(pragma);
+    } catch (const DbError& e) {
+        *error = e.reason();
     }
-    return q.value(0).toString();
+    return QString();
+}
+
+QString notOurs(const QString& path) {
+    return QStringLiteral("The file \"%1\" is not a ColtsTracker database.").arg(path);
+}
+
+// A damaged or incomplete file: what to do, and only a few lines of the check's detail.
+QString unusable(const QString& path, const QString& what, const QString& detail) {
+    QStringList lines = detail.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const int total = int(lines.size());
+    lines = lines.mid(0, 3);
+    for (QString& line : lines) {
+        if (line.size() > 100)
+            line = line.left(97) + QStringLiteral("...");
+    }
+    if (total > lines.size())
+        lines << QStringLiteral("(and %1 more)").arg(total - lines.size());
+    return QStringLiteral("The database file \"%1\" %2 and cannot be used. Close ColtsTracker and "
+                          "copy the newest backup from the folder \"%3\" over it.\n\nDetail: %4")
+        .arg(path, what, Backups::folderFor(path), lines.join(QLatin1Char('\n')));
 }
 
 QString check(QSqlDatabase db, const QString& path) {
@@ -25,16 +57,14 @@ QString check(QSqlDatabase db, const QString& path) {
     const QString appId = pragmaText(db, QStringLiteral("application_id"), &error);
     if (!error.isEmpty()) {
         if (error.contains(QLatin1String("not a database")))
-            return QStringLiteral("The file \"%1\" is not a ColtsTracker database.").arg(path);
+            return notOurs(path);
         return QStringLiteral("The database file \"%1\" cannot be read: %2.").arg(path, error);
     }
     const QString integrity = pragmaText(db, QStringLiteral("quick_check"), &error);
-    if (!error.isEmpty() || integrity != QLatin1String("ok")) {
-        return QStringLiteral("The database file \"%1\" is damaged: %2.")
-            .arg(path, error.isEmpty() ? integrity : error);
-    }
+    if (!error.isEmpty() || integrity != QLatin1String("ok"))
+        return unusable(path, QStringLiteral("is damaged"), error.isEmpty() ? integrity : error);
     if (appId.toLongLong() != Schema::kApplicationId)
-        return QStringLiteral("The file \"%1\" is not a ColtsTracker database.").arg(path);
+        return notOurs(path);
     const int version = pragmaText(db, QStringLiteral("user_version"), &error).toInt();
     if (!error.isEmpty())
         return QStringLiteral("The database file \"%1\" cannot be read: %2.").arg(path, error);
@@ -47,8 +77,17 @@ QString check(QSqlDatabase db, const QString& path) {
             .arg(Schema::kCurrentVersion);
     }
     if (version < 1)
-        return QStringLiteral("The file \"%1\" is not a ColtsTracker database.").arg(path);
+        return notOurs(path);
+    // Another tool may have switched the file to write-ahead logging; the program keeps
+    // every saved record in the file itself, so that a copy of the file is a whole backup.
+    const QString mode = pragmaText(db, QStringLiteral("journal_mode = DELETE"), &error);
+    if (!error.isEmpty() || mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+        return QStringLiteral("The database file \"%1\" cannot be switched back to its "
+                              "ordinary journal: %2.")
+            .arg(path, error.isEmpty() ? mode : error);
     if (version < Schema::kCurrentVersion) {
+        // A failed copy does not stop the upgrade: the secretary's work goes on.
+        Backups::write(db, path);
         try {
             Schema::upgrade(db, version);
         } catch (const DbError& e) {
@@ -56,14 +95,32 @@ QString check(QSqlDatabase db, const QString& path) {
                 .arg(path, e.reason());
         }
     }
+    QString missing;
+    try {
+        missing = Schema::missingPart(db);
+    } catch (const DbError& e) {
+        missing = e.reason();
+    }
+    if (!missing.isEmpty())
+        return unusable(path, QStringLiteral("is incomplete"), missing);
     return QString();
+}
+
+// Flushes a file or folder to the disk; false when the disk refuses.
+bool makeDurable(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 } // namespace
 
 namespace DatabaseFile {
 
-QString open(const QString& path, const QString& connectionName) {
+QString open(const QString& path, const QString& connectionName, int lockWaitMs) {
     const QFileInfo info(path);
     if (!info.exists())
         return QStringLiteral("The database file \"%1\" was not found.").arg(path);
@@ -74,34 +131,55 @@ QString open(const QString& path, const QString& connectionName) {
         return QStringLiteral("The database file \"%1\" cannot be read: %2.")
             .arg(path, probe.errorString());
     probe.close();
-    if (!probe.open(QIODevice::ReadWrite))
-        return QStringLiteral("The database file \"%1\" cannot be written: %2.")
-            .arg(path, probe.errorString());
-    probe.close();
 
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         db.setDatabaseName(path);
-        if (!db.open())
+        if (!db.open()) {
             error = QStringLiteral("The database file \"%1\" cannot be opened: %2.")
                         .arg(path, DbError::fromSql(db.lastError()).reason());
-        else
+        } else {
+            Connection::prepare(db, lockWaitMs);
             error = check(db, path);
+        }
     }
     if (!error.isEmpty())
         close(connectionName);
     return error;
 }
 
+QString writeProblem(const QString& path) {
+    const QString notice = QStringLiteral(
+        "No change can be saved until it can be written; you can still look up records and "
+        "print.");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return QStringLiteral("The database file \"%1\" cannot be written (%2). %3")
+            .arg(path, file.errorString(), notice);
+    file.close();
+    // The journal of every save is made beside the database.
+    const QString folder = QFileInfo(path).absolutePath();
+    QTemporaryFile journal(QDir(folder).filePath(QStringLiteral(".write-check-XXXXXX")));
+    if (!journal.open())
+        return QStringLiteral("The folder \"%1\" that holds the database cannot be written (%2). "
+                              "%3")
+            .arg(folder, journal.errorString(), notice);
+    return QString();
+}
+
 QString createDelivered(const QString& path) {
     if (QFileInfo::exists(path))
         return QStringLiteral("\"%1\" already exists and is left as it is.").arg(path);
+    // A fixed name, so the leftovers of an interrupted run are cleared by the next one.
+    const QString partial = path + QStringLiteral(".partial");
+    QFile::remove(partial);
+    QFile::remove(partial + QStringLiteral("-journal"));
     const QString connection = QStringLiteral("DeliveredDatabase");
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
+        db.setDatabaseName(partial);
         if (!db.open()) {
             error = DbError::fromSql(db.lastError()).reason();
         } else {
@@ -113,10 +191,19 @@ QString createDelivered(const QString& path) {
         }
     }
     close(connection);
-    if (!error.isEmpty()) {
-        QFile::remove(path);
+    if (error.isEmpty() && !makeDurable(partial))
+        error = QStringLiteral("the disk did not take the file");
+    // A hard link puts the complete file in place in one step and refuses to replace a
+    // database that appeared meanwhile.
+    if (error.isEmpty() &&
+        ::link(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0)
+        error = errno == EEXIST ? QStringLiteral("a database appeared there meanwhile")
+                                : QString::fromLocal8Bit(std::strerror(errno));
+    QFile::remove(partial);
+    QFile::remove(partial + QStringLiteral("-journal"));
+    if (!error.isEmpty())
         return QStringLiteral("\"%1\" could not be written: %2.").arg(path, error);
-    }
+    makeDurable(QFileInfo(path).absolutePath());
     return QString();
 }
 

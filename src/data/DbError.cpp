@@ -3,12 +3,31 @@
 DbError::DbError(const QString& reason, const QString& nativeCode)
     : std::runtime_error(reason.toStdString()), m_reason(reason), m_nativeCode(nativeCode) {}
 
+namespace {
+
+// The database's words for a journal it could not make or a file it could not write say
+// little to the secretary; name what usually causes them.
+bool isStorageFault(const QString& nativeCode, const QString& reason) {
+    bool numeric = false;
+    const int primary = nativeCode.toInt(&numeric) & 0xff;
+    if (numeric)
+        return primary == 8 || primary == 10 || primary == 14; // READONLY, IOERR, CANTOPEN
+    return reason.contains(QLatin1String("unable to open database file")) ||
+           reason.contains(QLatin1String("disk I/O error")) ||
+           reason.contains(QLatin1String("readonly database"));
+}
+
+} // namespace
+
 DbError DbError::fromSql(const QSqlError& error) {
     QString reason = error.databaseText().trimmed();
     if (reason.isEmpty())
         reason = error.text().trimmed();
     if (reason.isEmpty())
         reason = QStringLiteral("unknown database error");
+    if (isStorageFault(error.nativeErrorCode(), reason))
+        reason += QStringLiteral(" (this usually means that the disk is full, read-only or "
+                                 "failing)");
     return DbError(reason, error.nativeErrorCode());
 }
 

@@ -2,7 +2,10 @@
 
 #include "data/DbError.h"
 #include "data/DeliveredClasses.h"
+#include "data/Sql.h"
 #include "data/Transaction.h"
+
+#include <QMap>
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,13 +14,40 @@
 namespace {
 
 void exec(QSqlDatabase db, const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery q(db);
-    if (!q.prepare(sql))
-        throw DbError::fromSql(q.lastError());
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DbError::fromSql(q.lastError());
+    Sql::run(db, sql, values);
+}
+
+// Column names of every table as `db` holds them.
+QMap<QString, QStringList> columnsOf(QSqlDatabase db) {
+    QMap<QString, QStringList> out;
+    QSqlQuery q = Sql::run(db, QStringLiteral("SELECT m.name, p.name FROM sqlite_schema AS m,"
+                                              " pragma_table_info(m.name) AS p"
+                                              " WHERE m.type = 'table'"));
+    while (q.next())
+        out[q.value(0).toString()] << q.value(1).toString();
+    return out;
+}
+
+// The tables and columns of a database made by this version: made once in memory from the
+// same statements that write the delivered database.
+const QMap<QString, QStringList>& expectedColumns() {
+    static const QMap<QString, QStringList> columns = [] {
+        const QString name = QStringLiteral("SchemaReference");
+        QMap<QString, QStringList> out;
+        {
+            QSqlDatabase memory = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            memory.setDatabaseName(QStringLiteral(":memory:"));
+            if (memory.open()) {
+                Schema::createDelivered(memory);
+                out = columnsOf(memory);
+            }
+            memory.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        out.remove(QStringLiteral("sqlite_sequence"));
+        return out;
+    }();
+    return columns;
 }
 
 // Text compares and orders without regard to letter case everywhere, as the screens expect.
@@ -116,6 +146,25 @@ void upgrade(QSqlDatabase db, int fromVersion) {
     Q_UNUSED(db);
     if (fromVersion < 1 || fromVersion > kCurrentVersion)
         throw DbError(QStringLiteral("no upgrade from version %1").arg(fromVersion));
+}
+
+QString missingPart(QSqlDatabase db) {
+    // SQLite matches table and column names without regard to letter case.
+    QMap<QString, QStringList> present;
+    const QMap<QString, QStringList> stored = columnsOf(db);
+    for (auto table = stored.begin(); table != stored.end(); ++table)
+        present[table.key().toLower()] = table.value();
+    const QMap<QString, QStringList>& expected = expectedColumns();
+    for (auto table = expected.begin(); table != expected.end(); ++table) {
+        const auto found = present.constFind(table.key().toLower());
+        if (found == present.constEnd())
+            return QStringLiteral("the table %1 is missing").arg(table.key());
+        for (const QString& column : table.value()) {
+            if (!found.value().contains(column, Qt::CaseInsensitive))
+                return QStringLiteral("the table %1 has no column %2").arg(table.key(), column);
+        }
+    }
+    return QString();
 }
 
 } // namespace Schema

@@ -16,4 +16,8 @@ void createDelivered(QSqlDatabase db);
 // Brings a database of an older version up to kCurrentVersion, one step a transaction.
 void upgrade(QSqlDatabase db, int fromVersion);
 
+// What a database lacks of the tables and columns this version reads and writes ("the
+// table TblRing is missing"), or an empty text when nothing is missing.
+QString missingPart(QSqlDatabase db);
+
 } // namespace Schema

@@ -1,5 +1,6 @@
 #include "data/Sql.h"
 
+#include "data/Connection.h"
 #include "data/DbError.h"
 
 #include <QSqlError>
@@ -12,7 +13,12 @@ QSqlDatabase db() {
 }
 
 QSqlQuery run(const QString& sql, const QVariantList& values) {
-    QSqlQuery q(db());
+    return run(db(), sql, values);
+}
+
+QSqlQuery run(QSqlDatabase connection, const QString& sql, const QVariantList& values) {
+    const Connection::WaitScope wait;
+    QSqlQuery q(connection);
     if (!q.prepare(sql))
         throw DbError::fromSql(q.lastError());
     for (const QVariant& v : values)
@@ -30,19 +36,6 @@ bool exists(const QString& sql, const QVariantList& values) {
 QString text(const QSqlQuery& q, const char* column) {
     const QVariant v = q.value(QString::fromLatin1(column));
     return v.isNull() ? QString() : v.toString();
-}
-
-QString containsPattern(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size() + 2);
-    escaped += QLatin1Char('%');
-    for (QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
-            escaped += QLatin1Char('\\');
-        escaped += c;
-    }
-    escaped += QLatin1Char('%');
-    return escaped;
 }
 
 } // namespace Sql

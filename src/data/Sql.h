@@ -17,6 +17,8 @@ QSqlDatabase db();
 
 // Prepares `sql`, binds `values` positionally and runs it; throws DbError on failure.
 QSqlQuery run(const QString& sql, const QVariantList& values = {});
+// The same on another connection (the delivered database being written, a check at opening).
+QSqlQuery run(QSqlDatabase connection, const QString& sql, const QVariantList& values = {});
 
 // Runs a query and calls `read` for each row, collecting the results in query order.
 template <typename T, typename Read>
@@ -42,9 +44,5 @@ bool exists(const QString& sql, const QVariantList& values = {});
 
 // A column read as text, with NULL as the empty text.
 QString text(const QSqlQuery& q, const char* column);
-
-// Escapes % and _ and the escape character itself for `LIKE ? ESCAPE '\'`, and wraps the
-// result in % so that it matches the text anywhere in the column.
-QString containsPattern(const QString& text);
 
 } // namespace Sql

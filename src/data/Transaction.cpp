@@ -1,5 +1,6 @@
 #include "data/Transaction.h"
 
+#include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/Sql.h"
 
@@ -8,6 +9,7 @@
 Transaction::Transaction() : Transaction(Sql::db()) {}
 
 Transaction::Transaction(QSqlDatabase db) : m_db(db) {
+    const Connection::WaitScope wait;
     if (!m_db.transaction())
         throw DbError::fromSql(m_db.lastError());
     m_open = true;
@@ -21,6 +23,7 @@ Transaction::~Transaction() {
 }
 
 void Transaction::commit() {
+    const Connection::WaitScope wait;
     if (!m_db.commit()) {
         const QSqlError error = m_db.lastError();
         throw DbError::fromSql(error);

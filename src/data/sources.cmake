@@ -1,8 +1,10 @@
 list(APPEND COLTS_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DbError.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Connection.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Sql.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Transaction.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Schema.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DeliveredClasses.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatabaseFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Backups.cpp
 )

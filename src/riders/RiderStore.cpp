@@ -1,5 +1,6 @@
 #include "riders/RiderStore.h"
 
+#include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/Sql.h"
 #include "data/Transaction.h"
@@ -32,10 +33,10 @@ QVector<RiderLine> search(SearchField field, const QString& text) {
         QStringLiteral("SELECT TblPerson.FirstName, TblPerson.LastName, TblPerson.RiderNumber,"
                        " TblPerson.TeamCode, TblTeam.TeamName"
                        " FROM TblPerson INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode"
-                       " WHERE %1 LIKE ? ESCAPE '\\'"
+                       " WHERE instr(fold_case(%1), ?) > 0"
                        " ORDER BY TblPerson.RiderNumber, TblPerson.rowid")
             .arg(searchColumn(field));
-    return Sql::rows<RiderLine>(sql, {Sql::containsPattern(text)}, [](const QSqlQuery& q) {
+    return Sql::rows<RiderLine>(sql, {Connection::folded(text)}, [](const QSqlQuery& q) {
         RiderLine line;
         line.FirstName = Sql::text(q, "FirstName");
         line.LastName = Sql::text(q, "LastName");

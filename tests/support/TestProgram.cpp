@@ -53,8 +53,8 @@ QString TestProgram::databasePath() const {
     return m_dir.filePath(DatabaseFile::kFileName);
 }
 
-void TestProgram::openDatabase() {
-    const QString error = DatabaseFile::open(databasePath(), Sql::kConnectionName);
+void TestProgram::openDatabase(int lockWaitMs) {
+    const QString error = DatabaseFile::open(databasePath(), Sql::kConnectionName, lockWaitMs);
     if (!error.isEmpty())
         qFatal("%s", qPrintable(error));
 }

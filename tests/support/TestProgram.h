@@ -18,7 +18,7 @@ public:
 
     QString folder() const { return m_dir.path(); }
     QString databasePath() const;
-    void openDatabase();
+    void openDatabase(int lockWaitMs = 5000);
     void closeDatabase();
 
     // Sets a district that is set up: number `district`, `rings` rings.

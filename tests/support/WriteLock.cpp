@@ -10,17 +10,14 @@ namespace {
 const QString kOther = QStringLiteral("other");
 }
 
-WriteLock::WriteLock(TestProgram& program) {
+WriteLock::WriteLock(TestProgram& program, int waitMs) {
     QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", kOther);
     other.setDatabaseName(program.databasePath());
     other.open();
     m_lock = new QSqlQuery(other);
     m_lock->exec("BEGIN IMMEDIATE");
     program.closeDatabase();
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", Sql::kConnectionName);
-    db.setDatabaseName(program.databasePath());
-    db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10");
-    db.open();
+    program.openDatabase(waitMs);
 }
 
 WriteLock::~WriteLock() {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// What every connection to a district database gets when it opens: the letter-case folding
+// function the searches use, and a lock wait that shows the busy cursor and keeps the
+// windows painted.
+namespace Connection {
+
+// How long a statement waits for another program's lock before it gives up.
+inline constexpr int kDefaultLockWaitMs = 5000;
+
+// Installs the folding function `fold_case(text)` and the lock wait on an open connection.
+// Neither is stored in the file, so ordinary SQLite tools read it as before.
+void prepare(QSqlDatabase db, int lockWaitMs = kDefaultLockWaitMs);
+
+// The text as the searches compare it: every letter folded to one case, composed
+// characters in one form, so "Émile" and "émile" match whichever way they were typed.
+QString folded(const QString& text);
+
+// Puts the cursor back when a statement that waited for a lock has finished. Every
+// statement runs inside one; nesting is allowed.
+class WaitScope {
+public:
+    WaitScope();
+    ~WaitScope();
+    WaitScope(const WaitScope&) = delete;
+    WaitScope& operator=(const WaitScope&) = delete;
+};
+
+} // namespace Connection
