@@ -1,5 +1,7 @@
 #include "app/DistrictSettings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 #include <cmath>
@@ -12,12 +14,21 @@ QString read(const QString& key, const QString& fallback) {
     return settings.value(key, fallback).toString();
 }
 
-void write(const QString& key, const QString& value) {
-    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
-    settings.beginGroup(QStringLiteral("ProgramConst"));
-    settings.setValue(key, value);
-    settings.endGroup();
-    settings.sync();
+// Why the settings file cannot be written, as far as the file system tells.
+QString whyNotWritten(const QString& fileName) {
+    const QFileInfo file(fileName);
+    if (file.isDir())
+        return QStringLiteral("a folder of that name is in its place");
+    for (QFileInfo folder(file.absolutePath()); !folder.isRoot();
+         folder = QFileInfo(folder.absolutePath())) {
+        if (folder.exists() && !folder.isDir())
+            return QStringLiteral("\"%1\" is a file, not a folder").arg(folder.filePath());
+        if (folder.exists())
+            break;
+    }
+    if (file.exists() && !file.isReadable())
+        return QStringLiteral("the file cannot be read");
+    return QStringLiteral("the file or its folder cannot be written");
 }
 
 } // namespace
@@ -32,12 +43,18 @@ QString readNumberOfRings() {
     return read(QStringLiteral("NumberofRings"), QStringLiteral("2"));
 }
 
-void writeDistrictNumber(const QString& value) {
-    write(QStringLiteral("DistrictNumber"), value);
-}
-
-void writeNumberOfRings(const QString& value) {
-    write(QStringLiteral("NumberofRings"), value);
+QString write(const QString& districtNumber, const QString& numberOfRings) {
+    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
+    settings.beginGroup(QStringLiteral("ProgramConst"));
+    settings.setValue(QStringLiteral("DistrictNumber"), districtNumber);
+    settings.setValue(QStringLiteral("NumberofRings"), numberOfRings);
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return QString();
+    return QStringLiteral("The district settings could not be stored in \"%1\": %2. Nothing was "
+                          "changed; make the file writable and save again.")
+        .arg(QDir::toNativeSeparators(settings.fileName()), whyNotWritten(settings.fileName()));
 }
 
 bool parseStoredRings(const QString& text, qint16* rings) {

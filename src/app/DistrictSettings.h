@@ -10,8 +10,9 @@ namespace DistrictSettings {
 QString readDistrictNumber();
 // "NumberofRings" as stored, "2" when absent.
 QString readNumberOfRings();
-void writeDistrictNumber(const QString& value);
-void writeNumberOfRings(const QString& value);
+// Stores both values ("DistrictNumber" first); returns an empty text, or a message saying
+// why they could not be stored.
+QString write(const QString& districtNumber, const QString& numberOfRings);
 
 // A stored ring count usable as NumRings: a whole number from 1 to 32767.
 bool parseStoredRings(const QString& text, qint16* rings);

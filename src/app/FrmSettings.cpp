@@ -63,10 +63,14 @@ void FrmSettings::CmdSubmit_Click() {
                                         "32767."));
         return;
     }
+    // The values of this run change only once both are stored.
+    const QString failure = DistrictSettings::write(TxtDistrictNum->text(), QString::number(rings));
+    if (!failure.isEmpty()) {
+        Messages::notice(failure);
+        return;
+    }
     AppState::DistrictNum = TxtDistrictNum->text();
-    DistrictSettings::writeDistrictNumber(AppState::DistrictNum);
     AppState::NumRings = rings;
-    DistrictSettings::writeNumberOfRings(QString::number(AppState::NumRings));
     close();
 }
 

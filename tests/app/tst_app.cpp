@@ -8,6 +8,7 @@
 #include "support/TestProgram.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -324,6 +325,46 @@ private slots:
         QCOMPARE(AppState::NumRings, qint16(3));
         QCOMPARE(TestProgram::readSetting("DistrictNumber"), QString("9"));
         QCOMPARE(TestProgram::readSetting("NumberofRings"), QString("3"));
+    }
+
+    void settingsThatCannotBeStoredAreReported_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder where the file should be") << "folder"
+                                                           << "a folder of that name";
+        QTest::newRow("the settings home is a file") << "home"
+                                                     << "is a file, not a folder";
+    }
+    void settingsThatCannotBeStoredAreReported() {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        TestProgram program(false);
+        TestProgram::setDistrict("9", 3);
+        QVERIFY(startProgram(program).running);
+        const QString home = program.folder() + "/settings";
+        const QString file = home + "/ColtsTracker/ColtsTracker.conf";
+        QVERIFY(QFile::exists(file));
+        if (fault == "folder") {
+            QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        } else {
+            QVERIFY(QDir(home).removeRecursively());
+            QFile blocker(home);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(click(window("FrmMain"), "CmdAdmin"));
+        QVERIFY(click(window("FrmMain"), "CmdDistrict"));
+        QWidget* settings = window("FrmSettings");
+        control<QLineEdit>(settings, "TxtDistrictNum")->setText("10");
+        control<QComboBox>(settings, "CbNumRings")->setEditText("2");
+        program.presenter.clear();
+        QVERIFY(click(settings, "CmdSubmit"));
+        QCOMPARE(program.presenter.shown.size(), 2);
+        const QString said = program.presenter.lastText();
+        QVERIFY2(said.contains(file) && said.contains(reason), qPrintable(said));
+        QCOMPARE(visibleWindows(), QStringList{"FrmSettings"});
+        QCOMPARE(control<QLineEdit>(settings, "TxtDistrictNum")->text(), QString("10"));
+        QCOMPARE(AppState::DistrictNum, QString("9"));
+        QCOMPARE(AppState::NumRings, qint16(3));
     }
 
     void settingsCancelAsksFirst() {
