@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -43,8 +44,28 @@ QPushButton* button(QWidget* form, const QString& name, const QString& caption, 
 }
 
 QLineEdit* textBox(QWidget* form, const QString& name, int left, int top, int width, int height,
-                   const QFont& font) {
-    return place(new QLineEdit(form), name, left, top, width, height, font);
+                   int maxChars, const QFont& font) {
+    auto* box = place(new QLineEdit(form), name, left, top, width, height, font);
+    box->setMaxLength(maxChars);
+    // Told after the key or paste has been handled, and once however many keys were pressed
+    // meanwhile.
+    auto pending = std::make_shared<bool>(false);
+    QObject::connect(box, &QLineEdit::inputRejected, box, [box, maxChars, pending] {
+        if (*pending)
+            return;
+        *pending = true;
+        QMetaObject::invokeMethod(
+            box,
+            [maxChars, pending] {
+                Messages::notice(QStringLiteral("This box holds at most %1 characters, so the "
+                                                "text was not taken in full. Check the box "
+                                                "before you save.")
+                                     .arg(maxChars));
+                *pending = false;
+            },
+            Qt::QueuedConnection);
+    });
+    return box;
 }
 
 QComboBox* dropDownList(QWidget* form, const QString& name, int left, int top, int width,

@@ -19,8 +19,21 @@ QLabel* label(QWidget* form, const QString& name, const QString& caption, int le
               int width, int height, const QFont& font = QFont());
 QPushButton* button(QWidget* form, const QString& name, const QString& caption, int left, int top,
                     int width, int height, const QFont& font = QFont());
+// The most characters each kind of text box takes: enough for what it holds.
+namespace Limit {
+inline constexpr int kNumber = 20; // rider and district numbers
+inline constexpr int kName = 50;   // first, last, team and city names
+inline constexpr int kAddress = 100;
+inline constexpr int kZip = 15;
+inline constexpr int kPhone = 30;
+inline constexpr int kEmail = 254;
+inline constexpr int kSearch = 100;
+} // namespace Limit
+
+// A text box taking at most `maxChars` characters. Text that does not fit (a long paste,
+// a key pressed at the limit) is not taken in full, and the user is told so at once.
 QLineEdit* textBox(QWidget* form, const QString& name, int left, int top, int width, int height,
-                   const QFont& font = QFont());
+                   int maxChars, const QFont& font = QFont());
 // A drop-down list: choice from the list only.
 QComboBox* dropDownList(QWidget* form, const QString& name, int left, int top, int width,
                         int height, const QFont& font = QFont());

@@ -18,7 +18,7 @@ FrmSettings::FrmSettings()
     LblFormTitle = label(this, "LblFormTitle", "District Setup Information", 1800, 240, 3135, 375,
                          Fonts::classic(12, true));
     LblDistrictNum = label(this, "LblDistrictNum", "District Number", 1920, 1080, 1335, 255);
-    TxtDistrictNum = textBox(this, "TxtDistrictNum", 3960, 1080, 615, 285);
+    TxtDistrictNum = textBox(this, "TxtDistrictNum", 3960, 1080, 615, 285, Limit::kNumber);
     LblNumRings = label(this, "LblNumRings", "Number of Rings", 1920, 1920, 1215, 255);
     CbNumRings = dropDownCombo(this, "CbNumRings", 3960, 1920, 615, 315);
     CbNumRings->addItems({"1", "2", "3"});

@@ -16,7 +16,8 @@ FrmRiderEdit::FrmRiderEdit()
     const QFont bold = Fonts::classic(9.75, true);
     const auto box = [this](int index, int left, int top, int width, int height) {
         return RiderListBoxArray[index] =
-                   textBox(this, arrayName("RiderListBoxArray", index), left, top, width, height);
+                   textBox(this, arrayName("RiderListBoxArray", index), left, top, width, height,
+                           RiderForms::kBoxLimits[index]);
     };
 
     Label1 = label(this, "Label1", "Update Rider Information", 2760, 240, 3255, 495,

@@ -15,7 +15,8 @@ FrmRiderEntry::FrmRiderEntry()
     const QFont bold = Fonts::classic(9.75, true);
     const auto box = [this](int index, int left, int top, int width, int height) {
         return RiderListBoxArray[index] =
-                   textBox(this, arrayName("RiderListBoxArray", index), left, top, width, height);
+                   textBox(this, arrayName("RiderListBoxArray", index), left, top, width, height,
+                           RiderForms::kBoxLimits[index]);
     };
 
     Label1 = label(this, "Label1", "New Rider Entry Form", 2880, 240, 2415, 375, bold);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Controls.h"
 #include "riders/RiderStore.h"
 #include "teams/TeamStore.h"
 
@@ -24,6 +25,9 @@ inline const QString kNoNumber =
 
 // The six boxes of a rider form: rider number, first name, last name, address, city, zip.
 using Boxes = std::array<QLineEdit*, 6>;
+inline constexpr std::array<int, 6> kBoxLimits = {
+    Controls::Limit::kNumber,  Controls::Limit::kName, Controls::Limit::kName,
+    Controls::Limit::kAddress, Controls::Limit::kName, Controls::Limit::kZip};
 
 // Fills `list` with the team names, in the order of `teams`; nothing is chosen. Returns
 // false (after telling the user) when the teams could not be read.

@@ -23,22 +23,22 @@ FrmCoach::FrmCoach()
     LblTitle = label(this, "LblTitle", "Coach Information Form", 3360, 120, 4335, 615,
                      Fonts::classic(18, true));
     LblFirst = label(this, "LblFirst", "First Name", 960, 840, 2055, 375, bold);
-    TxtFirst = textBox(this, "TxtFirst", 960, 1200, 3255, 375);
+    TxtFirst = textBox(this, "TxtFirst", 960, 1200, 3255, 375, Limit::kName);
     LblLast = label(this, "LblLast", "Last Name", 5640, 840, 1815, 375, bold);
-    TxtLast = textBox(this, "TxtLast", 5640, 1200, 4095, 375);
+    TxtLast = textBox(this, "TxtLast", 5640, 1200, 4095, 375, Limit::kName);
     LblAddress = label(this, "LblAddress", "Address", 960, 1920, 2415, 375, bold);
-    TxtAddress = textBox(this, "TxtAddress", 960, 2400, 8775, 375);
+    TxtAddress = textBox(this, "TxtAddress", 960, 2400, 8775, 375, Limit::kAddress);
     LblCity = label(this, "LblCity", "City", 960, 3120, 1335, 255, bold);
-    TxtCity = textBox(this, "TxtCity", 960, 3480, 2295, 375);
+    TxtCity = textBox(this, "TxtCity", 960, 3480, 2295, 375, Limit::kName);
     LblZip = label(this, "LblZip", "Zip", 8280, 3120, 1695, 255, bold);
-    TxtZip = textBox(this, "TxtZip", 8280, 3480, 1455, 375);
+    TxtZip = textBox(this, "TxtZip", 8280, 3480, 1455, 375, Limit::kZip);
     LblPrimary = label(this, "LblPrimary", "Primary Contact Number", 960, 4200, 2415, 375, bold);
-    TxtPrimary = textBox(this, "TxtPrimary", 960, 4680, 2655, 375);
+    TxtPrimary = textBox(this, "TxtPrimary", 960, 4680, 2655, 375, Limit::kPhone);
     LblSecondary =
         label(this, "LblSecondary", "Secondary Contact Number", 6600, 4200, 3135, 375, bold);
-    TxtSecondary = textBox(this, "TxtSecondary", 6600, 4680, 3135, 375);
+    TxtSecondary = textBox(this, "TxtSecondary", 6600, 4680, 3135, 375, Limit::kPhone);
     LblEmail = label(this, "LblEmail", "Email Address", 960, 5400, 2895, 375, bold);
-    TxtEmail = textBox(this, "TxtEmail", 960, 5880, 3975, 375);
+    TxtEmail = textBox(this, "TxtEmail", 960, 5880, 3975, 375, Limit::kEmail);
     LblPosition = label(this, "LblPosition", "Position", 6240, 5400, 2895, 375, bold);
     // Choice from the list only: the coach list orders by exactly these two texts.
     CbPosition = dropDownList(this, "CbPosition", 6240, 5880, 3495, 315);

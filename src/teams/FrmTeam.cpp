@@ -19,7 +19,7 @@ FrmTeam::FrmTeam() : FormBase(QStringLiteral("FrmTeam"), QStringLiteral("Team Fo
     using namespace Controls;
     LblTitle = label(this, "LblTitle", "Team Form", 3360, 240, 2175, 735, Fonts::classic(18, true));
     LblTeamName = label(this, "LblTeamName", "Team Name", 600, 1320, 1095, 255);
-    TxtTeam = textBox(this, "TxtTeam", 1800, 1320, 3255, 375);
+    TxtTeam = textBox(this, "TxtTeam", 1800, 1320, 3255, 375, Limit::kName);
     LblDivision = label(this, "LblDivision", "Division", 6480, 1320, 855, 255);
     // Choice from the list only: the rest of the program groups teams by exactly these letters.
     CbDivision = dropDownList(this, "CbDivision", 7560, 1320, 975, 315);

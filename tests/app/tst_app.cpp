@@ -1,5 +1,6 @@
 // Start-up, the main control form and the district settings, driven as the secretary would.
 #include "app/AppState.h"
+#include "app/Controls.h"
 #include "app/DistrictSettings.h"
 #include "app/FrmMain.h"
 #include "app/Startup.h"
@@ -7,6 +8,7 @@
 #include "data/Sql.h"
 #include "support/TestProgram.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -414,6 +416,26 @@ private slots:
         QFETCH(int, window);
         QFETCH(double, origin);
         QCOMPARE(Twips::centredOrigin(screen, screen, window, window), QPointF(origin, origin));
+    }
+
+    void textThatDoesNotFitABoxIsNeverCutSilently() {
+        TestProgram program(false);
+        QWidget form;
+        auto* box = Controls::textBox(&form, "TxtName", 0, 0, 1000, 300, 50);
+        QApplication::clipboard()->setText(QString(40000, 'y'));
+        box->setFocus();
+        QTest::keySequence(box, QKeySequence::Paste);
+        for (int k = 0; k < 3; ++k) // keys pressed at the limit before the notice shows
+            QTest::keyClick(box, Qt::Key_Z);
+        settle();
+        QCOMPARE(box->text(), QString(50, 'y'));
+        QCOMPARE(program.presenter.texts(),
+                 QStringList{"This box holds at most 50 characters, so the text was not taken "
+                             "in full. Check the box before you save."});
+        box->clear();
+        QTest::keyClicks(box, "fits");
+        settle();
+        QCOMPARE(program.presenter.shown.size(), 1);
     }
 
     void realMessageBoxes() {
