@@ -5,7 +5,10 @@
 #include "app/FrmMain.h"
 #include "app/Startup.h"
 #include "app/Twips.h"
+#include "data/Backups.h"
 #include "data/Sql.h"
+#include "data/Transaction.h"
+#include "support/Faults.h"
 #include "support/TestProgram.h"
 
 #include <QClipboard>
@@ -16,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
@@ -148,6 +152,12 @@ private slots:
                                        << "newer version";
         QTest::newRow("other program's database") << "foreign"
                                                   << "is not a ColtsTracker database";
+        QTest::newRow("damaged all through") << "damage"
+                                             << "is damaged and cannot be used";
+        QTest::newRow("a table missing") << "drop table"
+                                         << "is incomplete and cannot be used";
+        QTest::newRow("a column missing") << "drop column"
+                                          << "the table TblPerson has no column Zip";
     }
     void unusableDatabaseIsReportedAndLeftAlone() {
         QFETCH(QString, damage);
@@ -164,9 +174,23 @@ private slots:
         } else if (damage == "truncate") {
             QFile f(path);
             QVERIFY(f.resize(f.size() / 2 + 100));
+        } else if (damage == "damage") {
+            program.openDatabase();
+            Transaction tx;
+            for (int k = 0; k < 3000; ++k)
+                Sql::run("INSERT INTO TblPerson (RiderNumber, LastName, TeamCode) VALUES (?, ?, 1)",
+                         {k, QString("Rider number %1").arg(k)});
+            tx.commit();
+            program.closeDatabase();
+            Faults::damage(path);
         } else {
             program.openDatabase();
-            Sql::run(damage == "newer" ? "PRAGMA user_version = 99" : "PRAGMA application_id = 7");
+            const QMap<QString, QString> change{
+                {"newer", "PRAGMA user_version = 99"},
+                {"foreign", "PRAGMA application_id = 7"},
+                {"drop table", "DROP TABLE TblRing"},
+                {"drop column", "ALTER TABLE TblPerson DROP COLUMN Zip"}};
+            Sql::run(change.value(damage));
             program.closeDatabase();
         }
         const QByteArray before = fileBytes(path);
@@ -177,9 +201,71 @@ private slots:
         QVERIFY2(program.presenter.lastText().contains(expected),
                  qPrintable(program.presenter.lastText()));
         QVERIFY(program.presenter.lastText().contains(path));
+        // One or two sentences and a few lines of detail: the box fits an 800 x 600 screen.
+        QVERIFY2(program.presenter.lastText().count('\n') <= 8,
+                 qPrintable(program.presenter.lastText()));
         QVERIFY(visibleWindows().isEmpty());
         QCOMPARE(QFile::exists(path), damage != "missing");
         QCOMPARE(fileBytes(path), before);
+    }
+
+    void everyStartAfterAChangeKeepsABackup() {
+        TestProgram program(false);
+        TestProgram::setDistrict("4", 2);
+        const QString path = program.databasePath();
+        QVERIFY(startProgram(program).running);
+        QCOMPARE(Backups::existing(path).size(), 1);
+        program.end();
+        QVERIFY(startProgram(program).running); // nothing changed since
+        QCOMPARE(Backups::existing(path).size(), 1);
+        Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Fox Run', 'A')");
+        program.end();
+        QVERIFY(startProgram(program).running);
+        const QStringList copies = Backups::existing(path);
+        QCOMPARE(copies.size(), 2);
+        QVERIFY(program.presenter.shown.isEmpty());
+        QVERIFY2(QRegularExpression(R"(/Backups/VORNColts-\d{4}-\d\d-\d\d-\d{4}(\d\d)?\.mdb$)")
+                     .match(copies[0])
+                     .hasMatch(),
+                 qPrintable(copies[0]));
+        // The newest copy is a whole database that any SQLite tool reads, with the change.
+        {
+            QSqlDatabase plain = QSqlDatabase::addDatabase("QSQLITE", "plain");
+            plain.setDatabaseName(copies[0]);
+            QVERIFY(plain.open());
+            QSqlQuery q(plain);
+            QVERIFY(q.exec("PRAGMA integrity_check") && q.next());
+            QCOMPARE(q.value(0).toString(), QString("ok"));
+            QVERIFY(q.exec("SELECT TeamName FROM TblTeam") && q.next());
+            QCOMPARE(q.value(0).toString(), QString("Fox Run"));
+        }
+        QSqlDatabase::removeDatabase("plain");
+    }
+
+    void backupsKeepTheNewestTwentyUnderNamesOfTheirOwn() {
+        TestProgram program;
+        const QString path = program.databasePath();
+        const QDateTime first(QDate(2026, 12, 6), QTime(20, 41));
+        for (int k = 0; k < 3; ++k) // one minute, three names
+            QCOMPARE(Backups::write(Sql::db(), path, first), QString());
+        for (int k = 1; k <= 20; ++k)
+            QCOMPARE(Backups::write(Sql::db(), path, first.addSecs(60 * k)), QString());
+        const QStringList copies = Backups::existing(path);
+        QCOMPARE(copies.size(), 20);
+        QVERIFY(copies.first().endsWith("VORNColts-2026-12-06-2101.mdb"));
+        QVERIFY(copies.last().endsWith("VORNColts-2026-12-06-2042.mdb"));
+    }
+
+    void backupThatFailsIsReportedOnceAndTheProgramGoesOn() {
+        TestProgram program(false);
+        TestProgram::setDistrict("4", 2);
+        QFile blocker(Backups::folderFor(program.databasePath()));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QVERIFY(startProgram(program).running);
+        QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
+        QCOMPARE(program.presenter.shown.size(), 1);
+        QVERIFY(program.presenter.lastText().startsWith(
+            "ColtsTracker could not write its automatic backup"));
     }
 
     void groupButtonsShowTheirFunctionsInTheSamePlaces() {

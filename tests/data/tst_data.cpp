@@ -10,7 +10,9 @@
 #include "support/TestProgram.h"
 #include "support/WriteLock.h"
 
+#include <QFile>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestData : public QObject {
@@ -132,6 +134,35 @@ private slots:
         matches.sort();
         got.sort();
         QCOMPARE(got, matches);
+    }
+
+    void recordsLeftInAWriteAheadLogAreTakenIntoTheFile() {
+        TestProgram program(false);
+        QTemporaryDir copy;
+        const QString copied = copy.filePath("VORNColts.mdb");
+        {
+            // Another tool switches the file to write-ahead logging and saves a team that is
+            // still only in the log when the files are copied.
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName(program.databasePath());
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QVERIFY(q.exec("PRAGMA journal_mode = WAL") && q.exec("PRAGMA wal_autocheckpoint = 0"));
+            QVERIFY(q.exec("INSERT INTO TblTeam (TeamName) VALUES ('In the log')"));
+            for (const QString suffix : {"", "-wal", "-shm"})
+                QVERIFY(QFile::copy(program.databasePath() + suffix, copied + suffix));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase("other");
+        QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName), QString());
+        QSqlQuery mode = Sql::run("PRAGMA journal_mode");
+        QVERIFY(mode.next());
+        QCOMPARE(mode.value(0).toString(), QString("delete"));
+        DatabaseFile::close(Sql::kConnectionName);
+        QVERIFY(!QFile::exists(copied + "-wal"));
+        QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName), QString());
+        QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'In the log'"));
+        DatabaseFile::close(Sql::kConnectionName);
     }
 
     void transactionKeepsAllOrNothing() {

@@ -19,7 +19,13 @@ void initTestApplication() {
     WindowConventions::install(*qApp);
 }
 
-TestProgram::TestProgram(bool open) {
+namespace {
+QString folderTemplate(const QString& under) {
+    return (under.isEmpty() ? QDir::tempPath() : under) + QStringLiteral("/program-XXXXXX");
+}
+} // namespace
+
+TestProgram::TestProgram(bool open, const QString& under) : m_dir(folderTemplate(under)) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        m_dir.filePath(QStringLiteral("settings")));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
@@ -38,6 +44,10 @@ TestProgram::TestProgram(bool open) {
 }
 
 TestProgram::~TestProgram() {
+    end();
+}
+
+void TestProgram::end() {
     QList<QPointer<FormBase>> forms;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* form = qobject_cast<FormBase*>(w))

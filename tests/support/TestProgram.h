@@ -13,8 +13,13 @@
 // database when it goes.
 class TestProgram {
 public:
-    explicit TestProgram(bool openDatabase = true);
+    // `under`: the folder to make the program folder in (a small disk, say); the system's
+    // temporary folder when empty.
+    explicit TestProgram(bool openDatabase = true, const QString& under = QString());
     ~TestProgram();
+
+    // Closes every window and the database, as when the program ends.
+    void end();
 
     QString folder() const { return m_dir.path(); }
     QString databasePath() const;
