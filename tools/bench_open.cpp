@@ -1,0 +1,68 @@
+// coltstracker-bench-open FOLDER [--runs N]: times what a start does with the database of a
+// program folder (made with coltstracker-district): opening it with all its checks, the check
+// that it can be written, and the automatic backup. Prints the median of each in ms. Works
+// on a copy, so the folder's own database and backups are left alone.
+#include "data/Backups.h"
+#include "data/DatabaseFile.h"
+#include "data/Sql.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double median(int runs, const std::function<void()>& step) {
+    QVector<double> times;
+    for (int k = 0; k < runs; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        times << timer.nsecsElapsed() / 1e6;
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
+        std::fprintf(stderr, "usage: coltstracker-bench-open PROGRAM_FOLDER [--runs N]\n");
+        return 2;
+    }
+    const int runsAt = args.indexOf(QStringLiteral("--runs"));
+    const int runs = runsAt > 0 && runsAt + 1 < args.size() ? args.at(runsAt + 1).toInt() : 15;
+    QTemporaryDir work;
+    const QString path = work.filePath(DatabaseFile::kFileName);
+    if (!QFile::copy(QDir(args.at(1)).filePath(DatabaseFile::kFileName), path)) {
+        std::fprintf(stderr, "no database in %s\n", qPrintable(args.at(1)));
+        return 1;
+    }
+    QString error;
+    const double open = median(runs, [&] {
+        DatabaseFile::close(Sql::kConnectionName);
+        error = DatabaseFile::open(path, Sql::kConnectionName);
+    });
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    const double writable = median(runs, [&] { DatabaseFile::writeProblem(path); });
+    const double backup = median(runs, [&] { error = Backups::write(Sql::db(), path); });
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("median of %d runs, database of %lld KiB\n", runs, QFileInfo(path).size() / 1024);
+    std::printf("open with its checks   %7.2f ms\n", open);
+    std::printf("write check            %7.2f ms\n", writable);
+    std::printf("automatic backup       %7.2f ms\n", backup);
+    return 0;
+}
