@@ -60,8 +60,11 @@ QStringList existing(const QString& databasePath) {
 
 QString write(QSqlDatabase db, const QString& databasePath, const QDateTime& now) {
     const QString folderPath = folderFor(databasePath);
-    if (!QDir().mkpath(folderPath))
-        return failed(folderPath, QStringLiteral("the folder cannot be made"));
+    if (!QDir().mkpath(folderPath)) {
+        const bool blocked = QFileInfo::exists(folderPath);
+        return failed(folderPath, blocked ? QStringLiteral("a file of that name is in its place")
+                                          : QStringLiteral("the folder cannot be made"));
+    }
     const QDir folder(folderPath);
     const QString target = freshName(folder, QFileInfo(databasePath).completeBaseName(), now);
     if (target.isEmpty())

@@ -39,6 +39,7 @@ QString notOurs(const QString& path) {
 // A damaged or incomplete file: what to do, and only a few lines of the check's detail.
 QString unusable(const QString& path, const QString& what, const QString& detail) {
     QStringList lines = detail.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    lines.removeIf([](const QString& line) { return line.startsWith(QLatin1String("***")); });
     const int total = int(lines.size());
     lines = lines.mid(0, 3);
     for (QString& line : lines) {
@@ -46,9 +47,10 @@ QString unusable(const QString& path, const QString& what, const QString& detail
             line = line.left(97) + QStringLiteral("...");
     }
     if (total > lines.size())
-        lines << QStringLiteral("(and %1 more)").arg(total - lines.size());
-    return QStringLiteral("The database file \"%1\" %2 and cannot be used. Close ColtsTracker and "
-                          "copy the newest backup from the folder \"%3\" over it.\n\nDetail: %4")
+        lines << QStringLiteral("(and %1 more lines)").arg(total - lines.size());
+    return QStringLiteral("The database file \"%1\" %2 and cannot be used. Copy the newest "
+                          "backup from the folder \"%3\" over it, then start ColtsTracker "
+                          "again.\n\nDetail: %4")
         .arg(path, what, Backups::folderFor(path), lines.join(QLatin1Char('\n')));
 }
 
