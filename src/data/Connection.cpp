@@ -1,5 +1,7 @@
 #include "data/Connection.h"
 
+#include "data/DbError.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QElapsedTimer>
@@ -13,6 +15,7 @@ namespace {
 
 int g_scopeDepth = 0;
 bool g_cursorShown = false;
+bool g_repainting = false; // inside the lock wait's event processing
 
 struct LockWait {
     int limitMs;
@@ -51,7 +54,9 @@ int onBusy(void* data, int calls) {
             QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
             g_cursorShown = true;
         }
+        g_repainting = true;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        g_repainting = false;
     }
     sqlite3_sleep(20);
     return 1;
@@ -87,6 +92,10 @@ QString folded(const QString& text) {
 }
 
 WaitScope::WaitScope() {
+    // SQLite allows no statement on a connection from within its own lock wait.
+    if (g_repainting)
+        throw DbError(QStringLiteral("ColtsTracker is still waiting for the database; try again "
+                                     "in a moment"));
     ++g_scopeDepth;
 }
 

@@ -20,7 +20,8 @@ void prepare(QSqlDatabase db, int lockWaitMs = kDefaultLockWaitMs);
 QString folded(const QString& text);
 
 // Puts the cursor back when a statement that waited for a lock has finished. Every
-// statement runs inside one; nesting is allowed.
+// statement runs inside one; nesting is allowed. Throws DbError when a statement would start
+// while another waits for its lock (from an event handled during the wait).
 class WaitScope {
 public:
     WaitScope();
