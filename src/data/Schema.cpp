@@ -13,10 +13,6 @@
 
 namespace {
 
-void exec(QSqlDatabase db, const QString& sql, const QVariantList& values = {}) {
-    Sql::run(db, sql, values);
-}
-
 // Column names of every table as `db` holds them.
 QMap<QString, QStringList> columnsOf(QSqlDatabase db) {
     QMap<QString, QStringList> out;
@@ -118,7 +114,7 @@ const QStringList& version1() {
 
 void setVersion(QSqlDatabase db, int version) {
     // PRAGMA takes no bound values; both numbers are the program's own constants.
-    exec(db, QStringLiteral("PRAGMA user_version = %1").arg(version));
+    Sql::run(db, QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
 
 } // namespace
@@ -127,14 +123,15 @@ namespace Schema {
 
 void createDelivered(QSqlDatabase db) {
     Transaction tx(db);
-    exec(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
+    Sql::run(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
     for (const QString& sql : version1())
-        exec(db, sql);
+        Sql::run(db, sql);
     for (const DeliveredClass& c : deliveredClasses()) {
-        exec(db,
-             QStringLiteral("INSERT INTO TblClass (ClassNumber, ClassName, MaxEntries, imagepath) "
-                            "VALUES (?, ?, ?, ?)"),
-             {c.ClassNumber, c.ClassName, c.MaxEntries, c.imagepath});
+        Sql::run(
+            db,
+            QStringLiteral("INSERT INTO TblClass (ClassNumber, ClassName, MaxEntries, imagepath) "
+                           "VALUES (?, ?, ?, ?)"),
+            {c.ClassNumber, c.ClassName, c.MaxEntries, c.imagepath});
     }
     setVersion(db, kCurrentVersion);
     tx.commit();

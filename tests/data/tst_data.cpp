@@ -165,23 +165,49 @@ private slots:
         DatabaseFile::close(Sql::kConnectionName);
     }
 
-    void transactionKeepsAllOrNothing() {
+    void savesComposeIntoOneUnit_data() {
+        QTest::addColumn<QString>("inner"); // what the inner unit does
+        QTest::addColumn<int>("stored");    // riders stored in the end
+        QTest::addColumn<int>("errors");    // DbErrors reaching the caller
+        QTest::newRow("all of it committed") << "commit" << 3 << 0;
+        QTest::newRow("inner statement refused") << "refused" << 0 << 1;
+        QTest::newRow("inner failure swallowed") << "swallowed" << 0 << 1;
+        QTest::newRow("outer statement refused") << "outer refused" << 0 << 1;
+    }
+    void savesComposeIntoOneUnit() {
+        QFETCH(QString, inner);
+        QFETCH(int, stored);
+        QFETCH(int, errors);
         TestProgram program;
+        const auto add = [](const char* number) {
+            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES (?)", {number});
+        };
+        int caught = 0;
         try {
-            Transaction tx;
-            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('1')");
-            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('1')"); // refused
-            tx.commit();
-            QFAIL("duplicate accepted");
+            Transaction outer;
+            add("1");
+            try {
+                Transaction unit;
+                add("2");
+                if (inner == "refused" || inner == "swallowed")
+                    add("1");
+                unit.commit();
+            } catch (const DbError&) {
+                if (inner != "swallowed")
+                    throw;
+            }
+            add(inner == "outer refused" ? "2" : "3");
+            outer.commit();
         } catch (const DbError&) {
+            ++caught;
         }
-        QVERIFY(!Sql::exists("SELECT * FROM TblPerson"));
-        {
-            Transaction tx;
-            Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES ('1')");
-            tx.commit();
-        }
-        QVERIFY(Sql::exists("SELECT * FROM TblPerson"));
+        QCOMPARE(caught, errors);
+        QCOMPARE(count("SELECT COUNT(*) FROM TblPerson"), stored);
+        // The connection is free for the next save.
+        Transaction next;
+        add("9");
+        next.commit();
+        QCOMPARE(count("SELECT COUNT(*) FROM TblPerson"), stored + 1);
     }
 
     void lockedDatabaseFailsTheCommitClearly() {
