@@ -3,24 +3,74 @@
 #include "app/Messages.h"
 #include "app/Twips.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <qdrawutil.h>
 
 namespace {
 
 template <typename W>
 W* place(W* widget, const QString& name, int left, int top, int width, int height,
-         const QFont& font) {
-    widget->setObjectName(name);
+         const QFont& font = QFont()) {
+    Controls::name(widget, name);
     widget->setGeometry(Twips::rect(left, top, width, height));
     if (font != QFont())
         widget->setFont(font);
     return widget;
+}
+
+// The graphical check box: its picture on a face that is pressed in, flat or raised.
+class PictureCheckBox : public QAbstractButton {
+public:
+    PictureCheckBox(const QPixmap& picture, QWidget* parent)
+        : QAbstractButton(parent), m_picture(picture) {
+        setCheckable(true);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect();
+        p.fillRect(r, palette().button());
+        if (!m_picture.isNull()) {
+            QRect target = m_picture.rect();
+            target.moveCenter(r.center());
+            if (isChecked())
+                target.translate(1, 1);
+            p.drawPixmap(target, m_picture);
+        }
+        if (isChecked() || isDown())
+            qDrawShadePanel(&p, r, palette(), true, 1);
+        else if (!isEnabled())
+            qDrawShadePanel(&p, r, palette(), false, 1);
+        if (hasFocus()) {
+            p.setPen(QPen(palette().windowText().color(), 1, Qt::DotLine));
+            p.drawRect(r.adjusted(2, 2, -3, -3));
+        }
+    }
+
+private:
+    QPixmap m_picture;
+};
+
+QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* form, const QString& name, int left,
+                      int top, int width, int height) {
+    auto* bar = place(new QScrollBar(orientation, form), name, left, top, width, height);
+    bar->setTracking(false);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    return bar;
 }
 
 } // namespace
@@ -82,6 +132,73 @@ QComboBox* dropDownCombo(QWidget* form, const QString& name, int left, int top, 
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setCompleter(nullptr);
     return c;
+}
+
+QCheckBox* checkBox(QWidget* form, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QFont& font) {
+    return place(new QCheckBox(caption, form), name, left, top, width, height, font);
+}
+
+QAbstractButton* graphicalCheckBox(QWidget* form, const QString& name, const QPixmap& picture,
+                                   int left, int top, int width, int height) {
+    return place(new PictureCheckBox(picture, form), name, left, top, width, height);
+}
+
+QRadioButton* optionButton(QWidget* parent, const QString& name, const QString& caption, int left,
+                           int top, int width, int height, const QFont& font) {
+    return place(new QRadioButton(caption, parent), name, left, top, width, height, font);
+}
+
+QWidget* frame(QWidget* form, const QString& name, int left, int top, int width, int height) {
+    auto* f = place(new QFrame(form), name, left, top, width, height);
+    f->setFrameShape(QFrame::NoFrame);
+    return f;
+}
+
+QLabel* pictureBox(QWidget* form, const QString& name, const QPixmap& picture,
+                   const QString& missingText, int left, int top, int width, int height) {
+    auto* box = place(new QLabel(form), name, left, top, width, height);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (!picture.isNull()) {
+        box->setPixmap(picture);
+    } else {
+        box->setText(missingText);
+        box->setWordWrap(true);
+        box->setTextFormat(Qt::PlainText);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFrameShape(QFrame::Box);
+    }
+    return box;
+}
+
+QFrame* line(QWidget* form, const QString& lineName, int x1, int y1, int x2, int y2) {
+    const int left = std::min(x1, x2), top = std::min(y1, y2);
+    auto* l = new QFrame(form);
+    name(l, lineName);
+    const QPoint from = Twips::rect(left, top, 0, 0).topLeft();
+    const int length = Twips::toPixels(std::max(std::abs(x2 - x1), std::abs(y2 - y1)));
+    l->setGeometry(x1 == x2 ? QRect(from, QSize(1, std::max(1, length)))
+                            : QRect(from, QSize(std::max(1, length), 1)));
+    l->setAutoFillBackground(true);
+    QPalette black = l->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    l->setPalette(black);
+    return l;
+}
+
+QScrollBar* verticalScrollBar(QWidget* form, const QString& name, int left, int top, int width,
+                              int height) {
+    return scrollBar(Qt::Vertical, form, name, left, top, width, height);
+}
+
+QScrollBar* horizontalScrollBar(QWidget* form, const QString& name, int left, int top, int width,
+                                int height) {
+    return scrollBar(Qt::Horizontal, form, name, left, top, width, height);
+}
+
+void name(QWidget* control, const QString& name) {
+    control->setObjectName(name);
+    control->setAccessibleDescription(name);
 }
 
 QListWidget* listBox(QWidget* form, const QString& name, int left, int top, int width, int height,

@@ -5,11 +5,17 @@
 #include <QVector>
 #include <utility>
 
+class QAbstractButton;
+class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPixmap;
 class QPushButton;
+class QRadioButton;
+class QScrollBar;
 class QWidget;
 
 // Makes the controls of a screen at their designed places in twips, named as designed.
@@ -42,6 +48,34 @@ QComboBox* dropDownCombo(QWidget* form, const QString& name, int left, int top, 
                          int height, const QFont& font = QFont());
 QListWidget* listBox(QWidget* form, const QString& name, int left, int top, int width, int height,
                      const QFont& font = QFont());
+
+QCheckBox* checkBox(QWidget* form, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QFont& font = QFont());
+// A check box in the graphical style: a button showing `picture`, pressed in while checked,
+// flat while free, raised while disabled. Space toggles it.
+QAbstractButton* graphicalCheckBox(QWidget* form, const QString& name, const QPixmap& picture,
+                                   int left, int top, int width, int height);
+// An option button; the option buttons of one frame (or form) are one exclusive group.
+QRadioButton* optionButton(QWidget* parent, const QString& name, const QString& caption, int left,
+                           int top, int width, int height, const QFont& font = QFont());
+// A borderless frame holding option buttons as one group.
+QWidget* frame(QWidget* form, const QString& name, int left, int top, int width, int height);
+// A picture box showing `picture`; where the picture is missing, `missingText` is drawn in
+// its place.
+QLabel* pictureBox(QWidget* form, const QString& name, const QPixmap& picture,
+                   const QString& missingText, int left, int top, int width, int height);
+// A black line one pixel wide from (x1, y1) to (x2, y2); the line is horizontal or vertical.
+QFrame* line(QWidget* form, const QString& name, int x1, int y1, int x2, int y2);
+// Scroll bars moving one step for an arrow click or a click in the trough, and reporting a
+// dragged thumb only once it is released (valueChanged).
+QScrollBar* verticalScrollBar(QWidget* form, const QString& name, int left, int top, int width,
+                              int height);
+QScrollBar* horizontalScrollBar(QWidget* form, const QString& name, int left, int top, int width,
+                                int height);
+
+// Names a control: its object name and the accessible description that tools find it by,
+// also for controls that are made hidden and never shown.
+void name(QWidget* control, const QString& name);
 
 // Orders Tab through the focusable controls by their designed tab indexes.
 void tabOrder(const QVector<std::pair<int, QWidget*>>& controls);

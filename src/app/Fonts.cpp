@@ -70,15 +70,19 @@ QFont classic(double points, bool bold, const QString& family) {
     return font;
 }
 
-void fitCaptions(QWidget* root) {
-    for (QLabel* label : root->findChildren<QLabel*>()) {
+void fitCaption(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
         if (!label->text().isEmpty() && label->pixmap().isNull())
             narrow(label, fitsLabel);
-    }
-    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         if (!button->text().isEmpty())
             narrow(button, fitsButton);
     }
+}
+
+void fitCaptions(QWidget* root) {
+    for (QWidget* control : root->findChildren<QWidget*>())
+        fitCaption(control);
 }
 
 } // namespace Fonts

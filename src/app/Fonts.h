@@ -19,5 +19,7 @@ QFont classic(double points, bool bold = false,
 // Narrows the font of each label, button and check box below `root` whose caption would be
 // clipped in its box, so that the stand-in font fits the classic layout unchanged.
 void fitCaptions(QWidget* root);
+// The same for one control (one made after its screen was first shown).
+void fitCaption(QWidget* control);
 
 } // namespace Fonts

@@ -1,5 +1,6 @@
 // Start-up, the main control form and the district settings, driven as the secretary would.
 #include "app/AppState.h"
+#include "app/ControlArray.h"
 #include "app/Controls.h"
 #include "app/DistrictSettings.h"
 #include "app/FrmMain.h"
@@ -18,9 +19,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSqlQuery>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -522,6 +528,56 @@ private slots:
         QTest::keyClicks(box, "fits");
         settle();
         QCOMPARE(program.presenter.shown.size(), 1);
+    }
+
+    void controlArrayElementsAreNamedAndReportTheirIndex() {
+        QWidget form;
+        ControlArray<QRadioButton> options("ObArray");
+        QVector<int> clicked;
+        options.add(Controls::optionButton(&form, "", "", 0, 0, 255, 255));
+        options.connectEach(&QRadioButton::clicked, [&](int index) { clicked << index; });
+        for (int k = 0; k < 2; ++k) // made later, and hidden: named and connected all the same
+            options.add(Controls::optionButton(&form, "", "", 0, 0, 255, 255))->hide();
+        QCOMPARE(options.count(), 3);
+        QCOMPARE(options[3]->accessibleDescription(), QString("ObArray(3)"));
+        QCOMPARE(control<QRadioButton>(&form, "ObArray(2)"), options[2]);
+        QVERIFY(!options[0] && !options[4]);
+        options[3]->click();
+        options[1]->click();
+        QCOMPARE(clicked, (QVector<int>{3, 1}));
+    }
+
+    void scrollBarsReportEachStepAndADraggedThumbOnRelease() {
+        QWidget form;
+        form.resize(100, 400);
+        auto* bar = Controls::verticalScrollBar(&form, "TeamScroll", 0, 0, 255, 6000);
+        bar->setRange(0, 10);
+        form.show();
+        QVector<int> reported;
+        connect(bar, &QScrollBar::valueChanged, [&](int v) { reported << v; });
+        const auto centre = [bar](QStyle::SubControl part) {
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = Qt::Vertical;
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.sliderPosition = option.sliderValue = bar->value();
+            option.singleStep = bar->singleStep();
+            option.pageStep = bar->pageStep();
+            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+        };
+        QTest::mouseClick(bar, Qt::LeftButton, {}, centre(QStyle::SC_ScrollBarAddLine));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, centre(QStyle::SC_ScrollBarAddPage));
+        QCOMPARE(reported, (QVector<int>{1, 2}));
+        const QPoint thumb = centre(QStyle::SC_ScrollBarSlider);
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+        QMouseEvent drag(QEvent::MouseMove, thumb + QPoint(0, 150), bar->mapToGlobal(thumb),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &drag);
+        QCOMPARE(reported.size(), 2);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(0, 150));
+        QCOMPARE(reported.size(), 3);
+        QVERIFY(reported.last() > 2);
     }
 
     void realMessageBoxes() {
