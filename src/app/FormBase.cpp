@@ -17,13 +17,43 @@ FormBase::FormBase(const QString& name, const QString& title, int clientWidthTwi
 }
 
 void FormBase::setClientSizeTwips(int width, int height) {
+    m_outerTwips = QSize();
     setFixedSize(Twips::toPixels(width), Twips::toPixels(height));
 }
 
+QMargins FormBase::frameMargins() const {
+    const QRect outer = frameGeometry(), inner = geometry();
+    if (isVisible() && outer != inner)
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    return QMargins(4, 24, 4, 4); // borders of 4 pixels, a title bar of 20
+}
+
+int FormBase::outerWidthTwips() const {
+    if (m_outerTwips.isValid())
+        return m_outerTwips.width();
+    const QMargins m = frameMargins();
+    return Twips::fromPixels(width() + m.left() + m.right());
+}
+
+int FormBase::outerHeightTwips() const {
+    if (m_outerTwips.isValid())
+        return m_outerTwips.height();
+    const QMargins m = frameMargins();
+    return Twips::fromPixels(height() + m.top() + m.bottom());
+}
+
+void FormBase::setOuterGeometryTwips(int left, int top, int width, int height) {
+    m_outerTwips = QSize(width, height);
+    const QMargins m = frameMargins();
+    setFixedSize(Twips::toPixels(width) - m.left() - m.right(),
+                 Twips::toPixels(height) - m.top() - m.bottom());
+    move(Twips::toPixels(left), Twips::toPixels(top)); // a window's position is its frame's
+}
+
 void FormBase::centre() {
-    const QPointF origin =
-        Twips::centredOrigin(AppState::ScreenWidth, AppState::ScreenHeight,
-                             Twips::fromPixels(width()), Twips::fromPixels(height()));
+    const QPointF origin = Twips::centredOrigin(AppState::ScreenWidth, AppState::ScreenHeight,
+                                                outerWidthTwips(), outerHeightTwips());
     move(Twips::toPixels(origin.x()), Twips::toPixels(origin.y()));
 }
 

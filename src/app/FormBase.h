@@ -22,8 +22,15 @@ public:
     void setOpener(QWidget* opener) { m_opener = opener; }
     QWidget* opener() const { return m_opener; }
 
-    // Changes the designed client size (the two grid screens fill the screen).
+    // Changes the designed client size.
     void setClientSizeTwips(int width, int height);
+
+    // Places and sizes the window by its outer size, frame and title included, as the grid
+    // screens are laid out; the client area is what the frame leaves.
+    void setOuterGeometryTwips(int left, int top, int width, int height);
+    // The outer size: frame and title included.
+    int outerWidthTwips() const;
+    int outerHeightTwips() const;
 
 protected:
     // Runs when the screen is shown and when the user comes back to it from another
@@ -37,7 +44,12 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The frame around the client area, in pixels: the window manager's once the window is
+    // shown with one, a classic frame before.
+    QMargins frameMargins() const;
+
     QPointer<QWidget> m_opener;
+    QSize m_outerTwips; // as given to setOuterGeometryTwips(), exactly
     bool m_captionsFitted = false;
     bool m_unloaded = false;
 };

@@ -3,6 +3,7 @@
 #include "app/ControlArray.h"
 #include "app/Controls.h"
 #include "app/DistrictSettings.h"
+#include "app/FormBase.h"
 #include "app/FrmMain.h"
 #include "app/Startup.h"
 #include "app/Twips.h"
@@ -528,6 +529,25 @@ private slots:
         QTest::keyClicks(box, "fits");
         settle();
         QCOMPARE(program.presenter.shown.size(), 1);
+    }
+
+    void gridScreensAreGivenByTheirOuterSize_data() {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<int>("screenHeight");
+        QTest::newRow("800 x 600") << 12000 << 9000;
+        QTest::newRow("1024 x 768") << 15360 << 11520;
+    }
+    void gridScreensAreGivenByTheirOuterSize() {
+        QFETCH(int, screenWidth);
+        QFETCH(int, screenHeight);
+        FormBase form("FrmGrid", "Grid", 6000, 4000);
+        form.setOuterGeometryTwips(50, 50, screenWidth - 100, screenHeight - 600);
+        QCOMPARE(form.outerWidthTwips(), screenWidth - 100);
+        QCOMPARE(form.outerHeightTwips(), screenHeight - 600);
+        // The frame and title take their part: the client area is smaller.
+        QVERIFY(Twips::fromPixels(form.width()) < screenWidth - 100);
+        QVERIFY(Twips::fromPixels(form.height()) < screenHeight - 600);
+        QCOMPARE(form.pos(), QPoint(3, 3));
     }
 
     void controlArrayElementsAreNamedAndReportTheirIndex() {
