@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -64,6 +66,33 @@ private:
     QPixmap m_picture;
 };
 
+// A push button whose caption wraps at a space onto a second line when one line is too
+// narrow for it, as classic buttons do. Its text stays the caption as designed.
+class CaptionButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        QString plain = option.text;
+        plain.remove(QLatin1Char('&'));
+        if (option.text.isEmpty() || fontMetrics().horizontalAdvance(plain) <= area.width()) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        style()->drawItemText(&painter, area,
+                              Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                              isEnabled(), caption, QPalette::ButtonText);
+    }
+};
+
 QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* form, const QString& name, int left,
                       int top, int width, int height) {
     auto* bar = place(new QScrollBar(orientation, form), name, left, top, width, height);
@@ -88,7 +117,7 @@ QLabel* label(QWidget* form, const QString& name, const QString& caption, int le
 
 QPushButton* button(QWidget* form, const QString& name, const QString& caption, int left, int top,
                     int width, int height, const QFont& font) {
-    auto* b = place(new QPushButton(caption, form), name, left, top, width, height, font);
+    auto* b = place(new CaptionButton(caption, form), name, left, top, width, height, font);
     b->setAutoDefault(false);
     return b;
 }

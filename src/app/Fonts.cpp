@@ -33,11 +33,22 @@ bool fitsButton(const QFont& font, const QAbstractButton* button) {
     // Room the style keeps free around a push button's caption.
     const int margin = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin) + 4;
     int available = button->width() - margin;
-    if (button->inherits("QCheckBox") || button->inherits("QRadioButton"))
+    const bool pushButton = !button->inherits("QCheckBox") && !button->inherits("QRadioButton");
+    if (!pushButton)
         available = button->width() - 22; // indicator and its gap
     else if (!button->icon().isNull())
         available -= button->iconSize().width() + 4;
-    return fm.horizontalAdvance(text) <= available;
+    if (fm.horizontalAdvance(text) <= available)
+        return true;
+    // A push button's caption may wrap at its spaces onto more lines, where it has the room.
+    if (!pushButton || !button->icon().isNull())
+        return false;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (fm.horizontalAdvance(word) > available)
+            return false;
+    }
+    const QRect needed = fm.boundingRect(QRect(0, 0, available, 10000), Qt::TextWordWrap, text);
+    return needed.height() <= button->height() - margin;
 }
 
 template <typename Widget, typename Fits> void narrow(Widget* w, Fits fits) {

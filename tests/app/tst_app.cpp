@@ -300,6 +300,20 @@ private slots:
         QCOMPARE(visibleButtons(main), record);
     }
 
+    void functionCaptionsWrapInsteadOfNarrowing() {
+        TestProgram program(false);
+        TestProgram::setDistrict("4", 2);
+        QVERIFY(startProgram(program).running);
+        QWidget* main = window("FrmMain");
+        for (const char* name : {"CmdTeam", "CmdRider", "CmdRing"}) {
+            auto* button = control<QPushButton>(main, name);
+            QVERIFY2(button->font().stretch() == QFont::AnyStretch ||
+                         button->font().stretch() == QFont::Unstretched,
+                     name);
+        }
+        QCOMPARE(control<QPushButton>(main, "CmdTeam")->text(), QString("Team Management"));
+    }
+
     void meetNumberFollowsTheSelector() {
         TestProgram program(false);
         TestProgram::setDistrict("4", 2);
