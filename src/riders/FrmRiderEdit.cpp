@@ -71,14 +71,14 @@ FrmRiderEdit::FrmRiderEdit()
     LbTeamCode->setFocus();
 }
 
-void FrmRiderEdit::InitializeRecord(const QString& RcvdRiderNumber) {
-    m_riderNumber = RcvdRiderNumber;
+void FrmRiderEdit::InitializeRecord(const QString& riderNumber) {
+    m_riderNumber = riderNumber;
     std::optional<RiderStore::Rider> rider;
-    if (!Controls::guarded([&] { rider = RiderStore::find(RcvdRiderNumber); }))
+    if (!Controls::guarded([&] { rider = RiderStore::find(riderNumber); }))
         return;
     if (!rider) {
-        Messages::notice(QStringLiteral("No rider is stored under the number %1 any more.")
-                             .arg(RcvdRiderNumber));
+        Messages::notice(
+            QStringLiteral("No rider is stored under the number %1 any more.").arg(riderNumber));
         CmdUpdate->setEnabled(false);
         return;
     }

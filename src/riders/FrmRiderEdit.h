@@ -18,8 +18,8 @@ class FrmRiderEdit : public FormBase {
 public:
     FrmRiderEdit();
 
-    // Shows the rider stored under `RcvdRiderNumber`, with the rider's team chosen.
-    void InitializeRecord(const QString& RcvdRiderNumber);
+    // Shows the rider stored under `riderNumber`, with the rider's team chosen.
+    void InitializeRecord(const QString& riderNumber);
 
 private slots:
     void CmdUpdate_Click();

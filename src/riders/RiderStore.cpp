@@ -41,7 +41,7 @@ QVector<RiderLine> search(SearchField field, const QString& text) {
         line.FirstName = Sql::text(q, "FirstName");
         line.LastName = Sql::text(q, "LastName");
         line.RiderNumber = Sql::text(q, "RiderNumber");
-        line.TeamCode = q.value(3).toInt();
+        line.TeamCode = q.value("TeamCode").toInt();
         line.TeamName = Sql::text(q, "TeamName");
         return line;
     });
@@ -77,7 +77,7 @@ std::optional<Rider> find(const QString& riderNumber) {
                                  r.Address = Sql::text(q, "Address");
                                  r.City = Sql::text(q, "City");
                                  r.Zip = Sql::text(q, "Zip");
-                                 r.TeamCode = q.value(6).toInt();
+                                 r.TeamCode = q.value("TeamCode").toInt();
                                  return r;
                              });
 }

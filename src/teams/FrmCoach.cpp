@@ -68,18 +68,18 @@ void FrmCoach::ClearCoachForm() {
     CbPosition->setCurrentIndex(-1);
 }
 
-void FrmCoach::Initialize_Add(qint32 TeamValue) {
-    EditMode = false;
-    CoachTeamCode = TeamValue;
+void FrmCoach::Initialize_Add(qint32 teamCode) {
+    m_editMode = false;
+    m_coachTeamCode = teamCode;
     ClearCoachForm();
 }
 
-void FrmCoach::Initialize_Edit(qint32 CoachEdit) {
-    EditMode = true;
-    EditCoachCode = CoachEdit;
+void FrmCoach::Initialize_Edit(qint32 coachCode) {
+    m_editMode = true;
+    m_editCoachCode = coachCode;
     ClearCoachForm();
     std::optional<TeamStore::Coach> coach;
-    if (!Controls::guarded([&] { coach = TeamStore::findCoach(CoachEdit); }))
+    if (!Controls::guarded([&] { coach = TeamStore::findCoach(coachCode); }))
         return;
     if (!coach) {
         Messages::notice(QStringLiteral("This coach is no longer stored."));
@@ -94,7 +94,7 @@ void FrmCoach::Initialize_Edit(qint32 CoachEdit) {
     TxtPrimary->setText(coach->Primary);
     TxtSecondary->setText(coach->Secondary);
     TxtEmail->setText(coach->Email);
-    CoachTeamCode = coach->TeamCode;
+    m_coachTeamCode = coach->TeamCode;
     // Anything but exactly "Head Coach" opens as an assistant.
     CbPosition->setCurrentIndex(coach->Position == kHeadCoach ? 0 : 1);
 }
@@ -114,7 +114,7 @@ void FrmCoach::CmdSubmit_Click() {
         return;
     }
     TeamStore::Coach coach;
-    coach.CoachCode = EditCoachCode;
+    coach.CoachCode = m_editCoachCode;
     coach.FirstName = TxtFirst->text();
     coach.LastName = TxtLast->text();
     coach.Address = TxtAddress->text();
@@ -124,9 +124,9 @@ void FrmCoach::CmdSubmit_Click() {
     coach.Secondary = TxtSecondary->text();
     coach.Email = TxtEmail->text();
     coach.Position = CbPosition->currentText();
-    coach.TeamCode = CoachTeamCode;
+    coach.TeamCode = m_coachTeamCode;
     const bool saved = Controls::guarded([&] {
-        if (EditMode)
+        if (m_editMode)
             TeamStore::updateCoach(coach);
         else
             TeamStore::insertCoach(coach);

@@ -14,10 +14,10 @@ class FrmCoach : public FormBase {
 public:
     FrmCoach();
 
-    // Prepares an empty form for a new coach of team `TeamValue`.
-    void Initialize_Add(qint32 TeamValue);
-    // Fills the form with the stored coach `CoachEdit`.
-    void Initialize_Edit(qint32 CoachEdit);
+    // Prepares an empty form for a new coach of team `teamCode`.
+    void Initialize_Add(qint32 teamCode);
+    // Fills the form with the stored coach `coachCode`.
+    void Initialize_Edit(qint32 coachCode);
 
 private slots:
     void CmdSubmit_Click();
@@ -48,7 +48,7 @@ private:
     QPushButton* CmdSubmit;
     QPushButton* CmdCancel;
 
-    bool EditMode = false;
-    qint32 EditCoachCode = -1;
-    qint32 CoachTeamCode = -1;
+    bool m_editMode = false;
+    qint32 m_editCoachCode = -1;
+    qint32 m_coachTeamCode = -1;
 };

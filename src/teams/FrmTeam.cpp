@@ -44,13 +44,13 @@ FrmTeam::FrmTeam() : FormBase(QStringLiteral("FrmTeam"), QStringLiteral("Team Fo
 }
 
 void FrmTeam::Initialize_Add() {
-    EditMode = false;
+    m_editMode = false;
     TxtTeam->clear();
 }
 
 void FrmTeam::Initialize_Edit(qint32 teamCode) {
-    EditMode = true;
-    EditTeamCode = teamCode;
+    m_editMode = true;
+    m_editTeamCode = teamCode;
     std::optional<TeamStore::Team> team;
     if (!Controls::guarded([&] { team = TeamStore::findTeam(teamCode); }))
         return;
@@ -77,9 +77,9 @@ void FrmTeam::CmdSubmit_Click() {
                          kSubmitErrorTitle);
         return;
     }
-    const TeamStore::Team team{EditTeamCode, TxtTeam->text(), CbDivision->currentText()};
+    const TeamStore::Team team{m_editTeamCode, TxtTeam->text(), CbDivision->currentText()};
     const bool saved = Controls::guarded([&] {
-        if (EditMode)
+        if (m_editMode)
             TeamStore::updateTeam(team);
         else
             TeamStore::insertTeam(team.TeamName, team.Division);

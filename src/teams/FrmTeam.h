@@ -31,6 +31,6 @@ private:
     QPushButton* CmdSubmit;
     QPushButton* CmdCancel;
 
-    bool EditMode = false;
-    qint32 EditTeamCode = -1;
+    bool m_editMode = false;
+    qint32 m_editTeamCode = -1;
 };

@@ -62,79 +62,79 @@ FrmTeamSelect::FrmTeamSelect()
 void FrmTeamSelect::Form_Activate() {
     QVector<TeamStore::Team> rows;
     const bool read = Controls::guarded([&] { rows = TeamStore::teams(); });
-    TeamRows = rows;
+    m_teamRows = rows;
     CbTeam->clear();
     LbCoaches->clear();
-    CoachRows.clear();
-    CurCoachCode = -1;
+    m_coachRows.clear();
+    m_currentCoachCode = -1;
     LblCurrentTeam->clear();
-    for (const TeamStore::Team& team : TeamRows)
+    for (const TeamStore::Team& team : m_teamRows)
         CbTeam->addItem(TeamStore::teamLine(team));
     int line = -1;
-    for (int k = 0; k < TeamRows.size() && line < 0; ++k) {
-        if (TeamRows.at(k).TeamCode == CurTeamCode)
+    for (int k = 0; k < m_teamRows.size() && line < 0; ++k) {
+        if (m_teamRows.at(k).TeamCode == m_currentTeamCode)
             line = k;
     }
     CbTeam->setCurrentIndex(line);
     if (line >= 0)
         CbTeam_Click(line);
     else if (read)
-        CurTeamCode = -1; // the team is gone: nothing is current
+        m_currentTeamCode = -1; // the team is gone: nothing is current
 }
 
 void FrmTeamSelect::CbTeam_Click(int line) {
-    if (line < 0 || line >= TeamRows.size())
+    if (line < 0 || line >= m_teamRows.size())
         return;
-    const TeamStore::Team& team = TeamRows.at(line);
-    CurTeamCode = team.TeamCode;
+    const TeamStore::Team& team = m_teamRows.at(line);
+    m_currentTeamCode = team.TeamCode;
     LblCurrentTeam->setText(team.TeamName);
     FillCoachList();
 }
 
 void FrmTeamSelect::FillCoachList() {
     LbCoaches->clear();
-    CoachRows.clear();
-    CurCoachCode = -1;
+    m_coachRows.clear();
+    m_currentCoachCode = -1;
     QVector<TeamStore::Coach> rows;
-    if (!Controls::guarded([&] { rows = TeamStore::coaches(CurTeamCode); }))
+    if (!Controls::guarded([&] { rows = TeamStore::coaches(m_currentTeamCode); }))
         return;
-    CoachRows = rows;
-    for (const TeamStore::Coach& coach : CoachRows)
+    m_coachRows = rows;
+    for (const TeamStore::Coach& coach : m_coachRows)
         LbCoaches->addItem(TeamStore::coachLine(coach));
 }
 
 void FrmTeamSelect::LbCoaches_Click() {
     const QList<QListWidgetItem*> selected = LbCoaches->selectedItems();
     const int line = selected.isEmpty() ? -1 : LbCoaches->row(selected.first());
-    if (line >= 0 && line < CoachRows.size())
-        CurCoachCode = CoachRows.at(line).CoachCode;
+    if (line >= 0 && line < m_coachRows.size())
+        m_currentCoachCode = m_coachRows.at(line).CoachCode;
 }
 
 void FrmTeamSelect::CmdAddTeam_Click() {
     auto* form = new FrmTeam;
     form->Initialize_Add();
     openScreen(form);
-    CurTeamCode = -1;
+    m_currentTeamCode = -1;
 }
 
 void FrmTeamSelect::CmdEditTeam_Click() {
-    if (CurTeamCode == -1) {
+    if (m_currentTeamCode == -1) {
         Messages::notice(QStringLiteral("You must select a team before you can edit it"),
                          QStringLiteral("Edit Error"));
         return;
     }
     auto* form = new FrmTeam;
-    form->Initialize_Edit(CurTeamCode);
+    form->Initialize_Edit(m_currentTeamCode);
     openScreen(form);
 }
 
 void FrmTeamSelect::CmdDeleteTeam_Click() {
-    if (CurTeamCode == -1) {
+    if (m_currentTeamCode == -1) {
         Messages::notice(QStringLiteral("You must select a team to Delete"), kDeleteErrorTitle);
         return;
     }
     bool hasRiders = false;
-    if (!Controls::guarded([&] { hasRiders = TeamStore::teamHasRiders(CurTeamCode); }))
+    if (!Controls::guarded([&] { hasRiders = TeamStore::teamHasRiders(m_currentTeamCode); }))
         return;
     if (hasRiders) {
         Messages::notice(
@@ -146,42 +146,42 @@ void FrmTeamSelect::CmdDeleteTeam_Click() {
             "You are about to delete the selected team and coaches assigned to it. This action "
             "cannot be undone. Are you sure you want to continue?")))
         return;
-    if (!Controls::guarded([&] { TeamStore::removeTeam(CurTeamCode); }))
+    if (!Controls::guarded([&] { TeamStore::removeTeam(m_currentTeamCode); }))
         return;
-    CurTeamCode = -1;
+    m_currentTeamCode = -1;
     Form_Activate();
 }
 
 void FrmTeamSelect::CmdAddCoach_Click() {
-    if (CurTeamCode == -1) {
+    if (m_currentTeamCode == -1) {
         Messages::notice(
             QStringLiteral("You must first select the team you want to add the coach to."));
         return;
     }
     auto* form = new FrmCoach;
-    form->Initialize_Add(CurTeamCode);
+    form->Initialize_Add(m_currentTeamCode);
     openScreen(form);
 }
 
 void FrmTeamSelect::CmdEditCoach_Click() {
-    if (CurCoachCode == -1) {
+    if (m_currentCoachCode == -1) {
         Messages::notice(QStringLiteral("You must first select the coach you want to edit."));
         return;
     }
     auto* form = new FrmCoach;
-    form->Initialize_Edit(CurCoachCode);
+    form->Initialize_Edit(m_currentCoachCode);
     openScreen(form);
 }
 
 void FrmTeamSelect::CmdDeleteCoach_Click() {
-    if (CurCoachCode == -1) {
+    if (m_currentCoachCode == -1) {
         Messages::notice(QStringLiteral("You must select a coach to delete"), kDeleteErrorTitle);
         return;
     }
     if (!Messages::confirm(QStringLiteral("Clicking OK will delete the selected Coach and cannot "
                                           "be undone. Are you sure you want to continue?")))
         return;
-    if (!Controls::guarded([&] { TeamStore::removeCoach(CurCoachCode); }))
+    if (!Controls::guarded([&] { TeamStore::removeCoach(m_currentCoachCode); }))
         return;
     Form_Activate();
 }

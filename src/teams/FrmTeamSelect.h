@@ -47,9 +47,9 @@ private:
     QPushButton* CmdAddCoach;
     QPushButton* CmdDeleteCoach;
 
-    // Line k of CbTeam is TeamRows[k]; line k of LbCoaches is CoachRows[k].
-    QVector<TeamStore::Team> TeamRows;
-    QVector<TeamStore::Coach> CoachRows;
-    qint32 CurTeamCode = -1;
-    qint32 CurCoachCode = -1;
+    // Line k of CbTeam is m_teamRows[k]; line k of LbCoaches is m_coachRows[k].
+    QVector<TeamStore::Team> m_teamRows;
+    QVector<TeamStore::Coach> m_coachRows;
+    qint32 m_currentTeamCode = -1;
+    qint32 m_currentCoachCode = -1;
 };

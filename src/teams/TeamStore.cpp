@@ -16,7 +16,7 @@ const char* const kCoachColumns =
 
 Team readTeam(const QSqlQuery& q) {
     Team t;
-    t.TeamCode = q.value(0).toInt();
+    t.TeamCode = q.value("TeamCode").toInt();
     t.TeamName = Sql::text(q, "TeamName");
     t.Division = Sql::text(q, "Division");
     return t;
@@ -24,7 +24,7 @@ Team readTeam(const QSqlQuery& q) {
 
 Coach readCoach(const QSqlQuery& q) {
     Coach c;
-    c.CoachCode = q.value(0).toInt();
+    c.CoachCode = q.value("CoachCode").toInt();
     c.FirstName = Sql::text(q, "FirstName");
     c.LastName = Sql::text(q, "LastName");
     c.Address = Sql::text(q, "Address");
@@ -34,7 +34,7 @@ Coach readCoach(const QSqlQuery& q) {
     c.Secondary = Sql::text(q, "Secondary");
     c.Email = Sql::text(q, "Email");
     c.Position = Sql::text(q, "Position");
-    c.TeamCode = q.value(10).toInt();
+    c.TeamCode = q.value("TeamCode").toInt();
     return c;
 }
 
