@@ -178,7 +178,7 @@ QRadioButton* optionButton(QWidget* parent, const QString& name, const QString& 
     return place(new QRadioButton(caption, parent), name, left, top, width, height, font);
 }
 
-QWidget* frame(QWidget* form, const QString& name, int left, int top, int width, int height) {
+QFrame* frame(QWidget* form, const QString& name, int left, int top, int width, int height) {
     auto* f = place(new QFrame(form), name, left, top, width, height);
     f->setFrameShape(QFrame::NoFrame);
     return f;

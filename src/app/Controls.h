@@ -59,7 +59,7 @@ QAbstractButton* graphicalCheckBox(QWidget* form, const QString& name, const QPi
 QRadioButton* optionButton(QWidget* parent, const QString& name, const QString& caption, int left,
                            int top, int width, int height, const QFont& font = QFont());
 // A borderless frame holding option buttons as one group.
-QWidget* frame(QWidget* form, const QString& name, int left, int top, int width, int height);
+QFrame* frame(QWidget* form, const QString& name, int left, int top, int width, int height);
 // A picture box showing `picture`; where the picture is missing, `missingText` is drawn in
 // its place.
 QLabel* pictureBox(QWidget* form, const QString& name, const QPixmap& picture,

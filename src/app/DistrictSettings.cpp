@@ -60,7 +60,7 @@ QString write(const QString& districtNumber, const QString& numberOfRings) {
 bool parseStoredRings(const QString& text, qint16* rings) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 1 || value > 32767)
+    if (!ok || value < 1 || value > kMaxRings)
         return false;
     *rings = static_cast<qint16>(value);
     return true;
@@ -72,7 +72,7 @@ bool parseTypedRings(const QString& text, qint16* rings) {
     if (!ok || !std::isfinite(value))
         return false;
     const double rounded = std::nearbyint(value); // default rounding: halves to even
-    if (rounded < 1 || rounded > 32767)
+    if (rounded < 1 || rounded > kMaxRings)
         return false;
     *rings = static_cast<qint16>(rounded);
     return true;

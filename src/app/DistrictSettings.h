@@ -14,12 +14,15 @@ QString readNumberOfRings();
 // why they could not be stored.
 QString write(const QString& districtNumber, const QString& numberOfRings);
 
-// A stored ring count usable as NumRings: a whole number from 1 to 32767.
+// The most rings a district runs: the ring assignment form has room for no more.
+inline constexpr int kMaxRings = 12;
+
+// A stored ring count usable as NumRings: a whole number from 1 to kMaxRings.
 bool parseStoredRings(const QString& text, qint16* rings);
 
 // A ring count typed on the settings form: any number, rounded to the nearest whole
 // number with halves to the even neighbour; false when it is not a number or does not
-// come to a count from 1 to 32767.
+// come to a count from 1 to kMaxRings.
 bool parseTypedRings(const QString& text, qint16* rings);
 
 } // namespace DistrictSettings

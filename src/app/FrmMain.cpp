@@ -6,6 +6,7 @@
 #include "app/FrmSettings.h"
 #include "app/Messages.h"
 #include "riders/FrmRiderSearch.h"
+#include "rings/FrmRingAssign.h"
 #include "teams/FrmTeamSelect.h"
 
 #include <QComboBox>
@@ -49,7 +50,7 @@ FrmMain::FrmMain()
               {12, CmdStandingsRpt}});
 
     // Functions whose screens are not part of the program yet stay unavailable.
-    for (QPushButton* b : {CmdRing, CmdEntry, Cmdplacings, CmdStandingsRpt})
+    for (QPushButton* b : {CmdEntry, Cmdplacings, CmdStandingsRpt})
         b->setEnabled(false);
 
     connect(CmdAdmin, &QPushButton::clicked, this, &FrmMain::CmdAdmin_Click);
@@ -58,6 +59,7 @@ FrmMain::FrmMain()
     connect(CmdDistrict, &QPushButton::clicked, this, &FrmMain::CmdDistrict_Click);
     connect(CmdTeam, &QPushButton::clicked, this, &FrmMain::CmdTeam_Click);
     connect(CmdRider, &QPushButton::clicked, this, &FrmMain::CmdRider_Click);
+    connect(CmdRing, &QPushButton::clicked, this, &FrmMain::CmdRing_Click);
 
     HideAllButtons();
     centre();
@@ -114,6 +116,15 @@ void FrmMain::CmdDistrict_Click() {
 
 void FrmMain::CmdTeam_Click() {
     openScreen(new FrmTeamSelect);
+}
+
+void FrmMain::CmdRing_Click() {
+    qint16 meet = 0;
+    if (!chosenMeet(QStringLiteral("Please select the appropriate week."), &meet))
+        return;
+    auto* form = new FrmRingAssign;
+    form->Initialize_Form(meet);
+    openScreen(form);
 }
 
 void FrmMain::CmdRider_Click() {

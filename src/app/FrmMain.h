@@ -27,6 +27,7 @@ private slots:
     void CmdDistrict_Click();
     void CmdTeam_Click();
     void CmdRider_Click();
+    void CmdRing_Click();
 
 private:
     void HideAllButtons();

@@ -60,7 +60,8 @@ void FrmSettings::CmdSubmit_Click() {
     qint16 rings = 0;
     if (!DistrictSettings::parseTypedRings(CbNumRings->currentText(), &rings)) {
         Messages::notice(QStringLiteral("The Number of Rings must be a whole number from 1 to "
-                                        "32767."));
+                                        "%1.")
+                             .arg(DistrictSettings::kMaxRings));
         return;
     }
     // The values of this run change only once both are stored.

@@ -51,6 +51,12 @@ QVector<Team> teams() {
         readTeam);
 }
 
+QVector<Team> teamsByDivision() {
+    return Sql::rows<Team>("SELECT TeamCode, TeamName, Division FROM TblTeam"
+                           " ORDER BY Division, TeamName, TeamCode",
+                           {}, readTeam);
+}
+
 std::optional<Team> findTeam(qint32 teamCode) {
     return Sql::first<Team>("SELECT TeamCode, TeamName, Division FROM TblTeam WHERE TeamCode = ?",
                             {teamCode}, readTeam);

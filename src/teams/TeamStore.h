@@ -21,6 +21,8 @@ struct Coach {
 
 // Every team, ordered by name (teams of the same name by code, so the order is stable).
 QVector<Team> teams();
+// Every team, ordered by division, then name, then code: the order of the meet screens.
+QVector<Team> teamsByDivision();
 std::optional<Team> findTeam(qint32 teamCode);
 // "Riverside (B)".
 QString teamLine(const Team& team);

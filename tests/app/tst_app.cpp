@@ -96,6 +96,8 @@ private slots:
                                           << "two" << false << 0;
         QTest::newRow("ring count zero") << "12"
                                          << "0" << false << 0;
+        QTest::newRow("ring count above twelve") << "12"
+                                                 << "13" << false << 0;
     }
     void districtDecidesWhetherTheProgramIsSetUp() {
         QFETCH(QString, district);
@@ -385,7 +387,7 @@ private slots:
         QTest::addColumn<QString>("message"); // "" for none after the question
         const QString both = "Both the District Number and the Number of Rings must be specified "
                              "before you may Save these settings.";
-        const QString count = "The Number of Rings must be a whole number from 1 to 32767.";
+        const QString count = "The Number of Rings must be a whole number from 1 to 12.";
         QTest::newRow("answered No") << "5"
                                      << "2" << Answer::No << "";
         QTest::newRow("no district") << ""
@@ -401,7 +403,7 @@ private slots:
         QTest::newRow("negative") << "5"
                                   << "-1" << Answer::Yes << count;
         QTest::newRow("too many") << "5"
-                                  << "40000" << Answer::Yes << count;
+                                  << "13" << Answer::Yes << count;
     }
     void settingsSubmitRefusesAndKeepsWhatWasTyped() {
         QFETCH(QString, district);

@@ -1,0 +1,180 @@
+#include "rings/FrmRingAssign.h"
+
+#include "app/AppState.h"
+#include "app/Controls.h"
+#include "app/Fonts.h"
+#include "app/Messages.h"
+#include "app/Twips.h"
+#include "rings/RingStore.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+using namespace RingLayout;
+
+namespace {
+int districtRings() {
+    return std::clamp(int(AppState::NumRings), 1, kMaxRings);
+}
+} // namespace
+
+FrmRingAssign::FrmRingAssign()
+    : FormBase(QStringLiteral("FrmRingAssign"), QStringLiteral("Ring Assignments"),
+               5625 + extraWidth(districtRings()), 7815),
+      m_rings(districtRings()) {
+    using namespace Controls;
+    const QFont bold = Fonts::classic(9.75, true);
+    const int extra = extraWidth(m_rings);
+    Shape1 = frame(this, "Shape1", 120, 840, 5055 + extra, 6255);
+    Shape1->setFrameShape(QFrame::Box);
+    LblFormHeader =
+        label(this, "LblFormHeader", "Ring Assignments for Meet", 120, 120, 1935, 495, bold);
+    LblWeekNum = label(this, "LblWeekNum", QString(), 1080, 360, 255, 255, bold);
+    LblRing = label(this, "LblRing", "Ring", ringHeadingLeft(m_rings), 120, 495, 255, bold);
+    for (int r = 1; r <= std::max(3, m_rings); ++r) {
+        QLabel* heading = LabelArray.add(
+            label(this, QString(), QString::number(r), ringColumnLeft(r), 480, 255, 255, bold));
+        heading->setVisible(r <= m_rings);
+    }
+    TeamScroll = verticalScrollBar(this, "TeamScroll", 5280 + extra, 720, 255, 6375);
+    TeamScroll->setEnabled(false);
+    CmdSubmit = button(this, "CmdSubmit", "Submit", 240 + extra / 2, 7200, 2175, 375, bold);
+    CmdCancel = button(this, "CmdCancel", "Cancel", 3120 + extra / 2, 7200, 2175, 375, bold);
+
+    connect(CmdSubmit, &QPushButton::clicked, this, &FrmRingAssign::CmdSubmit_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &FrmRingAssign::CmdCancel_Click);
+    connect(TeamScroll, &QScrollBar::valueChanged, this, &FrmRingAssign::TeamScroll_Change);
+    centre();
+}
+
+void FrmRingAssign::Initialize_Form(qint16 meet) {
+    m_week = meet;
+    BuildTeamRows();
+    LoadRingAssignments();
+}
+
+void FrmRingAssign::BuildTeamRows() {
+    using namespace Controls;
+    LblWeekNum->setText(QString::number(m_week));
+    if (!Controls::guarded([&] { m_teams = TeamStore::teamsByDivision(); }))
+        m_teams.clear();
+    if (m_teams.isEmpty()) {
+        CmdSubmit->setEnabled(false);
+        return;
+    }
+    m_view = view(int(m_teams.size()), 0);
+    for (int i = 1; i <= m_teams.size(); ++i) {
+        const TeamStore::Team& team = m_teams.at(i - 1);
+        const bool inView = i <= m_view.last;
+        const int top = rowTop(inView ? i - 1 : kRowsInView - 1);
+        QLabel* name = LblTeamArray.add(
+            label(this, QString(), team.TeamName + QStringLiteral(" (") + team.Division + ")", 300,
+                  top, 2535, 255));
+        QWidget* group =
+            FrameArray.add(frame(this, QString(), 3400, top - 130, frameWidth(m_rings), 495));
+        for (int r = 1; r <= m_rings; ++r)
+            ObArray.add(optionButton(group, QString(), QString(), optionLeft(r), 120, 255, 255));
+        name->setVisible(inView);
+        group->setVisible(inView);
+    }
+    if (m_teams.size() > kRowsInView) {
+        TeamScroll->setRange(0, scrollMaximum(int(m_teams.size())));
+        TeamScroll->setEnabled(true);
+    }
+}
+
+void FrmRingAssign::LoadRingAssignments() {
+    QVector<RingStore::Assignment> stored;
+    if (!Controls::guarded([&] { stored = RingStore::assignments(m_week); }))
+        return;
+    QStringList lost;
+    for (const RingStore::Assignment& row : stored) {
+        int row0 = -1;
+        for (int p = 0; p < m_teams.size() && row0 < 0; ++p) {
+            if (m_teams.at(p).TeamCode == row.TeamCode)
+                row0 = p;
+        }
+        if (row0 < 0)
+            continue; // the team is gone; the next Submit drops the row
+        if (row.RingNumber < 1 || row.RingNumber > m_rings) {
+            lost << LblTeamArray[row0 + 1]->text();
+            continue;
+        }
+        ObArray[optionIndex(row0 + 1, row.RingNumber, m_rings)]->setChecked(true);
+    }
+    if (lost.isEmpty())
+        return;
+    const int shown = std::min<int>(int(lost.size()), 10);
+    QString teams = QStringList(lost.mid(0, shown)).join(QStringLiteral(", "));
+    if (lost.size() > shown)
+        teams += QStringLiteral(" and %1 more").arg(lost.size() - shown);
+    const QString text =
+        QStringLiteral("These teams were assigned to a ring the district no longer runs (it runs "
+                       "%1 now), so they show no ring for meet %2: %3. Choose their rings and "
+                       "press Submit.")
+            .arg(m_rings == 1 ? QStringLiteral("1 ring") : QStringLiteral("%1 rings").arg(m_rings))
+            .arg(m_week)
+            .arg(teams);
+    // Said once the form is on the screen.
+    QMetaObject::invokeMethod(
+        this, [text] { Messages::notice(text); }, Qt::QueuedConnection);
+}
+
+void FrmRingAssign::TeamScroll_Change() {
+    ScrollTeamRows();
+}
+
+void FrmRingAssign::ScrollTeamRows() {
+    const View old = m_view;
+    m_view = view(int(m_teams.size()), TeamScroll->value());
+    for (int i = old.first; i <= old.last; ++i) {
+        if (i < m_view.first || i > m_view.last) {
+            LblTeamArray[i]->hide();
+            FrameArray[i]->hide();
+        }
+    }
+    for (int i = m_view.first; i <= m_view.last; ++i) {
+        const int top = Twips::toPixels(rowTop(i - m_view.first));
+        LblTeamArray[i]->move(LblTeamArray[i]->x(), top);
+        FrameArray[i]->move(FrameArray[i]->x(), top - Twips::toPixels(130));
+        LblTeamArray[i]->show();
+        FrameArray[i]->show();
+    }
+}
+
+void FrmRingAssign::wheelEvent(QWheelEvent* event) {
+    if (!TeamScroll->isEnabled()) {
+        event->ignore();
+        return;
+    }
+    m_wheelRemainder += event->angleDelta().y();
+    const int notches = m_wheelRemainder / 120;
+    m_wheelRemainder %= 120;
+    if (notches != 0)
+        TeamScroll->setValue(TeamScroll->value() - notches);
+    event->accept();
+}
+
+void FrmRingAssign::CmdSubmit_Click() {
+    if (!Messages::confirm(Messages::kSaveQuestion))
+        return;
+    QVector<RingStore::Assignment> rows;
+    for (int i = 1; i <= m_teams.size(); ++i) {
+        for (int r = 1; r <= m_rings; ++r) {
+            if (ObArray[optionIndex(i, r, m_rings)]->isChecked())
+                rows.push_back({m_teams.at(i - 1).TeamCode, static_cast<qint16>(r)});
+        }
+    }
+    if (Controls::guarded([&] { RingStore::replace(m_week, rows); }))
+        close();
+}
+
+void FrmRingAssign::CmdCancel_Click() {
+    if (Messages::confirm(Messages::kCancelQuestion))
+        close();
+}
