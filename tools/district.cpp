@@ -1,16 +1,19 @@
-// coltstracker-district FOLDER [--teams N] [--riders N] [--seed N]: fills the empty database
-// of a program folder with a made-up district: teams in all four divisions, one head coach
-// and up to two assistants a team, and riders with names, addresses and unique numbers.
+// coltstracker-district FOLDER [--teams N] [--riders N] [--rings N] [--seed N]: fills the
+// empty database of a program folder with a made-up district: teams in all four divisions,
+// one head coach and up to two assistants a team, riders with names, addresses and unique
+// numbers, and each team's ring (of N, default 2) at each of the three meets.
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "data/Sql.h"
 #include "data/Transaction.h"
+#include "rings/RingStore.h"
 #include "teams/TeamStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -48,7 +51,7 @@ int intArg(const QStringList& args, const QString& name, int fallback) {
     return i >= 0 && i + 1 < args.size() ? args.at(i + 1).toInt() : fallback;
 }
 
-void fill(int teams, int riders, quint32 seed) {
+void fill(int teams, int riders, int rings, quint32 seed) {
     QRandomGenerator rng(seed);
     Transaction tx;
     QVector<qint32> codes;
@@ -86,6 +89,13 @@ void fill(int teams, int riders, quint32 seed) {
                   pick(rng, kCities), QStringLiteral("%1").arg(rng.bounded(10000, 99999)),
                   codes.at(r % codes.size())});
     }
+    // Every team rides in a ring at each of the three meets.
+    for (qint16 week = 1; week <= 3; ++week) {
+        QVector<RingStore::Assignment> assignments;
+        for (qint32 code : codes)
+            assignments.push_back({code, static_cast<qint16>(1 + rng.bounded(rings))});
+        RingStore::replace(week, assignments);
+    }
     tx.commit();
 }
 
@@ -96,12 +106,13 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
         std::fprintf(stderr, "usage: coltstracker-district PROGRAM_FOLDER [--teams N] [--riders N] "
-                             "[--seed N]\n");
+                             "[--rings N] [--seed N]\n");
         return 2;
     }
     const int teams = intArg(args, "--teams", 40);
     const int riders = intArg(args, "--riders", 600);
     const quint32 seed = quint32(intArg(args, "--seed", 1));
+    const int rings = std::clamp(intArg(args, "--rings", 2), 1, 12);
     const QString path = QDir(args.at(1)).filePath(DatabaseFile::kFileName);
     const QString error = DatabaseFile::open(path, Sql::kConnectionName);
     if (!error.isEmpty()) {
@@ -114,7 +125,7 @@ int main(int argc, char* argv[]) {
                          qPrintable(path));
             return 1;
         }
-        fill(teams, riders, seed);
+        fill(teams, riders, rings, seed);
     } catch (const DbError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.reason()));
         return 1;
