@@ -12,6 +12,7 @@
 #include "data/Transaction.h"
 #include "support/Faults.h"
 #include "support/TestProgram.h"
+#include "support/Texts.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -371,7 +372,7 @@ private slots:
         QVERIFY(click(settings, "CmdSubmit"));
         QCOMPARE(program.presenter.shown.size(), 1);
         QCOMPARE(program.presenter.shown[0].kind, MessageRequest::Kind::Confirmation);
-        QCOMPARE(program.presenter.lastTitle(), QString("Confirm Cancel"));
+        QCOMPARE(program.presenter.lastTitle(), Texts::kConfirmTitle);
         QCOMPARE(TestProgram::readSetting("DistrictNumber"), QString("B 12"));
         QCOMPARE(TestProgram::readSetting("NumberofRings"), stored);
         QCOMPARE(AppState::NumRings, qint16(stored.toInt()));
@@ -488,9 +489,7 @@ private slots:
         control<QLineEdit>(settings, "TxtDistrictNum")->setText("10");
         program.presenter.answer({Answer::No});
         QVERIFY(click(settings, "CmdCancel"));
-        QCOMPARE(program.presenter.lastText(),
-                 QString("Cancelling will result in a loss of all changes. Are you sure you want "
-                         "to continue?"));
+        QCOMPARE(program.presenter.lastText(), Texts::kCancelQuestion);
         QCOMPARE(visibleWindows(), QStringList{"FrmSettings"});
         QVERIFY(click(settings, "CmdCancel")); // Yes
         QCOMPARE(visibleWindows(), QStringList{"FrmMain"});

@@ -6,6 +6,7 @@
 #include "rings/FrmRingAssign.h"
 #include "rings/RingLayout.h"
 #include "support/TestProgram.h"
+#include "support/Texts.h"
 #include "support/WriteLock.h"
 
 #include <QComboBox>
@@ -18,9 +19,6 @@
 using Answer = MessagePresenter::Answer;
 
 namespace {
-
-const QString kSaveQuestion =
-    "This will save all the changes made to this form. Are you sure you want to continue?";
 
 qint64 addTeam(const QString& name, const QString& division) {
     return Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, ?)", {name, division})
@@ -144,7 +142,7 @@ private slots:
         control<QRadioButton>(form, "ObArray(5)")->click(); // the twin to ring 1 again
         program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, "CmdSubmit"));
-        QCOMPARE(program.presenter.texts(), QStringList{kSaveQuestion});
+        QCOMPARE(program.presenter.texts(), QStringList{Texts::kSaveQuestion});
         QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
         QCOMPARE(storedRings(2), QString("%1:2,%2:2,%3:1").arg(oak).arg(fox).arg(twin));
         QCOMPARE(storedRings(1), QString("%1:1").arg(fox));
