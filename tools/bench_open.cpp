@@ -2,6 +2,7 @@
 // program folder (made with coltstracker-district): opening it with all its checks, the check
 // that it can be written, and the automatic backup. Prints the median of each in ms. Works
 // on a copy, so the folder's own database and backups are left alone.
+#include "BenchSupport.h"
 #include "data/Backups.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
@@ -24,25 +25,21 @@ double median(int runs, const std::function<void()>& step) {
         step();
         times << timer.nsecsElapsed() / 1e6;
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return BenchSupport::median(times);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
-        std::fprintf(stderr, "usage: coltstracker-bench-open PROGRAM_FOLDER [--runs N]\n");
+    QString folder;
+    int runs = 0;
+    if (!BenchSupport::parse(app.arguments(), "coltstracker-bench-open", 15, &folder, &runs))
         return 2;
-    }
-    const int runsAt = args.indexOf(QStringLiteral("--runs"));
-    const int runs = runsAt > 0 && runsAt + 1 < args.size() ? args.at(runsAt + 1).toInt() : 15;
     QTemporaryDir work;
     const QString path = work.filePath(DatabaseFile::kFileName);
-    if (!QFile::copy(QDir(args.at(1)).filePath(DatabaseFile::kFileName), path)) {
-        std::fprintf(stderr, "no database in %s\n", qPrintable(args.at(1)));
+    if (!QFile::copy(QDir(folder).filePath(DatabaseFile::kFileName), path)) {
+        std::fprintf(stderr, "no database in %s\n", qPrintable(folder));
         return 1;
     }
     QString error;

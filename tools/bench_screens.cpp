@@ -2,6 +2,7 @@
 // a program folder (made with coltstracker-district): opening each (built, filled and shown)
 // and one step of its scroll bar. Prints the median of each in ms. Runs offscreen unless
 // told otherwise.
+#include "BenchSupport.h"
 #include "app/AppState.h"
 #include "app/Fonts.h"
 #include "data/DatabaseFile.h"
@@ -18,11 +19,6 @@
 
 namespace {
 
-double median(QVector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 double msSince(const QElapsedTimer& timer) {
     return timer.nsecsElapsed() / 1e6;
 }
@@ -33,18 +29,15 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
-        std::fprintf(stderr, "usage: coltstracker-bench-screens PROGRAM_FOLDER [--runs N]\n");
+    QString folder;
+    int runs = 0;
+    if (!BenchSupport::parse(app.arguments(), "coltstracker-bench-screens", 15, &folder, &runs))
         return 2;
-    }
-    const int runsAt = args.indexOf(QStringLiteral("--runs"));
-    const int runs = runsAt > 0 && runsAt + 1 < args.size() ? args.at(runsAt + 1).toInt() : 15;
     Fonts::install();
     AppState::ScreenWidth = 19200;
     AppState::ScreenHeight = 15360;
     AppState::NumRings = 2;
-    const QString path = QDir(args.at(1)).filePath(DatabaseFile::kFileName);
+    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
     const QString error = DatabaseFile::open(path, Sql::kConnectionName);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
@@ -70,7 +63,7 @@ int main(int argc, char* argv[]) {
         delete form;
     }
     std::printf("median of %d runs on %s\n", runs, qPrintable(path));
-    std::printf("ring assignments: open %7.2f ms, one scroll step %6.2f ms\n", median(open),
-                step.isEmpty() ? 0.0 : median(step));
+    std::printf("ring assignments: open %7.2f ms, one scroll step %6.2f ms\n",
+                BenchSupport::median(open), BenchSupport::median(step));
     return 0;
 }

@@ -1,6 +1,7 @@
 // coltstracker-bench-search FOLDER [--runs N]: times the rider search on the database of a
 // program folder (made with coltstracker-district), from the click on Search to the filled
 // list, and prints the median of each kind of search. Runs offscreen unless told otherwise.
+#include "BenchSupport.h"
 #include "app/AppState.h"
 #include "app/Fonts.h"
 #include "app/FrmMain.h"
@@ -22,17 +23,14 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
-        std::fprintf(stderr, "usage: coltstracker-bench-search PROGRAM_FOLDER [--runs N]\n");
+    QString folder;
+    int runs = 0;
+    if (!BenchSupport::parse(app.arguments(), "coltstracker-bench-search", 30, &folder, &runs))
         return 2;
-    }
-    const int runsAt = args.indexOf(QStringLiteral("--runs"));
-    const int runs = runsAt > 0 && runsAt + 1 < args.size() ? args.at(runsAt + 1).toInt() : 30;
     Fonts::install();
     AppState::ScreenWidth = 19200;
     AppState::ScreenHeight = 15360;
-    const QString path = QDir(args.at(1)).filePath(DatabaseFile::kFileName);
+    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
     const QString error = DatabaseFile::open(path, Sql::kConnectionName);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
