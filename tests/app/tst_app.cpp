@@ -69,6 +69,7 @@ private slots:
         QCOMPARE(visibleWindows(), QStringList{"FrmSettings"});
         QVERIFY(window("FrmMain")); // loaded, hidden
         auto* settings = window("FrmSettings");
+        QVERIFY(settings);
         QVERIFY(!control<QPushButton>(settings, "CmdCancel")->isEnabled());
         QCOMPARE(control<QLineEdit>(settings, "TxtDistrictNum")->text(), QString());
         QCOMPARE(control<QComboBox>(settings, "CbNumRings")->currentText(), QString());
@@ -283,6 +284,7 @@ private slots:
         TestProgram::setDistrict("4", 2);
         QVERIFY(startProgram(program).running);
         QWidget* main = window("FrmMain");
+        QVERIFY(main);
         const QStringList groups = {"CmdAdmin@2040", "CmdRecord@3960", "CmdReports@5880"};
         QCOMPARE(visibleButtons(main), groups);
         QVERIFY(control<QComboBox>(main, "CbWeek")->isVisibleTo(main));
@@ -308,6 +310,7 @@ private slots:
         TestProgram::setDistrict("4", 2);
         QVERIFY(startProgram(program).running);
         QWidget* main = window("FrmMain");
+        QVERIFY(main);
         for (const char* name : {"CmdTeam", "CmdRider", "CmdRing"}) {
             auto* button = control<QPushButton>(main, name);
             QVERIFY2(button->font().stretch() == QFont::AnyStretch ||
@@ -322,6 +325,7 @@ private slots:
         TestProgram::setDistrict("4", 2);
         QVERIFY(startProgram(program).running);
         auto* main = qobject_cast<FrmMain*>(window("FrmMain"));
+        QVERIFY(main);
         auto* week = control<QComboBox>(main, "CbWeek");
         QCOMPARE(week->currentText(), QString("1"));
         QCOMPARE(main->meetNumber(), qint16(1));
@@ -336,6 +340,7 @@ private slots:
         TestProgram::setDistrict("  ab ", 1);
         QVERIFY(startProgram(program).running);
         QWidget* main = window("FrmMain");
+        QVERIFY(main);
         QCOMPARE(main->windowTitle(), QString("Main Control Form"));
         QCOMPARE(control<QLabel>(main, "LblHeader")->text(),
                  QString("Welcome to District   ab  Data Tracker"));
@@ -367,8 +372,10 @@ private slots:
         TestProgram program(false);
         QVERIFY(startProgram(program).running);
         QWidget* settings = window("FrmSettings");
+        QVERIFY(settings);
         control<QLineEdit>(settings, "TxtDistrictNum")->setText("B 12");
         control<QComboBox>(settings, "CbNumRings")->setEditText(typed);
+        program.presenter.answer({Answer::Yes});
         QVERIFY(click(settings, "CmdSubmit"));
         QCOMPARE(program.presenter.shown.size(), 1);
         QCOMPARE(program.presenter.shown[0].kind, MessageRequest::Kind::Confirmation);
@@ -418,6 +425,7 @@ private slots:
         QVERIFY(click(window("FrmMain"), "CmdDistrict"));
         QCOMPARE(visibleWindows(), QStringList{"FrmSettings"});
         QWidget* settings = window("FrmSettings");
+        QVERIFY(settings);
         QCOMPARE(control<QLineEdit>(settings, "TxtDistrictNum")->text(), QString("9"));
         QCOMPARE(control<QComboBox>(settings, "CbNumRings")->currentText(), QString("3"));
         control<QLineEdit>(settings, "TxtDistrictNum")->setText(district);
@@ -466,9 +474,11 @@ private slots:
         QVERIFY(click(window("FrmMain"), "CmdAdmin"));
         QVERIFY(click(window("FrmMain"), "CmdDistrict"));
         QWidget* settings = window("FrmSettings");
+        QVERIFY(settings);
         control<QLineEdit>(settings, "TxtDistrictNum")->setText("10");
         control<QComboBox>(settings, "CbNumRings")->setEditText("2");
         program.presenter.clear();
+        program.presenter.answer({Answer::Yes});
         QVERIFY(click(settings, "CmdSubmit"));
         QCOMPARE(program.presenter.shown.size(), 2);
         const QString said = program.presenter.lastText();
@@ -486,12 +496,14 @@ private slots:
         QVERIFY(click(window("FrmMain"), "CmdAdmin"));
         QVERIFY(click(window("FrmMain"), "CmdDistrict"));
         QWidget* settings = window("FrmSettings");
+        QVERIFY(settings);
         control<QLineEdit>(settings, "TxtDistrictNum")->setText("10");
         program.presenter.answer({Answer::No});
         QVERIFY(click(settings, "CmdCancel"));
         QCOMPARE(program.presenter.lastText(), Texts::kCancelQuestion);
         QCOMPARE(visibleWindows(), QStringList{"FrmSettings"});
-        QVERIFY(click(settings, "CmdCancel")); // Yes
+        program.presenter.answer({Answer::Yes});
+        QVERIFY(click(settings, "CmdCancel"));
         QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
         QCOMPARE(TestProgram::readSetting("DistrictNumber"), QString("9"));
         QCOMPARE(AppState::DistrictNum, QString("9"));

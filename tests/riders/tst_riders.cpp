@@ -3,11 +3,10 @@
 #include "app/FrmMain.h"
 #include "app/Messages.h"
 #include "data/Sql.h"
-#include "riders/RiderForms.h"
 #include "support/TestProgram.h"
+#include "support/Texts.h"
 #include "support/WriteLock.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,11 +19,23 @@ namespace {
 
 enum Field { LastName = 0, FirstName = 1, RiderNumber = 2, Team = 3 };
 
-const QString kSave = Messages::kConfirmTitle + ": " + Messages::kSaveQuestion;
-const QString kDelete = Messages::kConfirmTitle +
+const QString kSave = Texts::kConfirmTitle + ": " + Texts::kSaveQuestion;
+const QString kDelete = Texts::kConfirmTitle +
                         ": You are about to delete the selected rider. This action cannot be "
                         "undone. Are you sure you want to continue?";
-const QString kApp = Messages::kAppTitle + ": ";
+const QString kApp = Texts::kAppTitle + ": ";
+const QString kDuplicateNumber = "The current rider number already exists.";
+const QString kNoTeam = "A team must be selected in the Team box";
+const QString kNoNumber = "A rider number must be entered in the Rider's Number box.";
+// What a rider save may change: the riders, rider 5's name, the numbers in the entries,
+// pairings and placings.
+const QString kState =
+    "SELECT (SELECT COUNT(*) FROM TblPerson),"
+    " (SELECT LastName FROM TblPerson WHERE RiderNumber = '5'),"
+    " (SELECT group_concat(RiderNumber) FROM (SELECT * FROM TblEntry ORDER BY rowid)),"
+    " (SELECT group_concat(RiderNumber || '+' || PartnerNumber) FROM"
+    " (SELECT * FROM TblPairing ORDER BY Week)),"
+    " (SELECT group_concat(RiderNumber) FROM (SELECT * FROM TblPlacing ORDER BY Place))";
 
 // Teams and riders whose names hold the characters a search must take literally, two teams
 // named Riverside (codes 5 and 6), rider 70, whose team row is gone, and riders 5 and 15 with
@@ -62,18 +73,6 @@ void search(QWidget* form, int field, const QString& text) {
     QVERIFY(click(form, "CmdSearch"));
 }
 
-// The lines of a list or of a drop-down list, in order.
-QStringList items(QWidget* form, const QString& name) {
-    QWidget* list = control(form, name);
-    auto* combo = qobject_cast<QComboBox*>(list);
-    const QAbstractItemModel* model =
-        combo ? combo->model() : qobject_cast<QAbstractItemView*>(list)->model();
-    QStringList out;
-    for (int k = 0; k < model->rowCount(); ++k)
-        out << model->index(k, 0).data().toString();
-    return out;
-}
-
 // The rider numbers of the search lines, in order.
 QStringList numbersShown(QWidget* form) {
     QStringList out;
@@ -101,14 +100,6 @@ void fill(QWidget* form, const QStringList& texts) {
         control<QLineEdit>(form, QString("RiderListBoxArray(%1)").arg(k))->setText(texts.value(k));
     auto* teams = control<QComboBox>(form, "LbTeamCode");
     teams->setCurrentIndex(teams->findText(texts.value(6)));
-}
-
-// Every message box shown, as "title: text".
-QStringList boxesShown(const ScriptedPresenter& presenter) {
-    QStringList out;
-    for (const MessageRequest& box : presenter.shown)
-        out << box.title + ": " + box.text;
-    return out;
 }
 
 } // namespace
@@ -149,6 +140,7 @@ private slots:
         TestProgram program;
         addDistrict();
         QWidget* form = openSearch();
+        QVERIFY(form);
         search(form, field, text);
         QCOMPARE(numbersShown(form), numbers);
     }
@@ -157,12 +149,14 @@ private slots:
         TestProgram program;
         addDistrict();
         QWidget* form = openSearch();
+        QVERIFY(form);
         search(form, RiderNumber, "6");
         QVERIFY(click(form, "CmdEdit"));
         QVERIFY(click(form, "CmdDelete"));
         control<QListWidget>(form, "LbResults")->setCurrentRow(1); // rider 62
         control<QLineEdit>(form, "TxtSearchFor")->clear();
-        program.presenter.answer({Answer::No});
+        // No, then Yes to the delete; Yes to the save refused for its team; Yes to Cancel.
+        program.presenter.answer({Answer::No, Answer::Yes, Answer::Yes, Answer::Yes});
         QVERIFY(click(form, "CmdDelete"));
         QCOMPARE(numbersShown(form).size(), 6);
         QVERIFY(click(form, "CmdDelete"));
@@ -184,14 +178,15 @@ private slots:
         QCOMPARE(boxesShown(program.presenter),
                  (QStringList{kApp + "You must first select the rider you want to edit.",
                               kApp + "You must first select the rider you want to delete.", kDelete,
-                              kDelete, kSave, kApp + RiderForms::kNoTeam,
-                              Messages::kConfirmTitle + ": " + Messages::kCancelQuestion}));
+                              kDelete, kSave, kApp + kNoTeam,
+                              Texts::kConfirmTitle + ": " + Texts::kCancelQuestion}));
     }
 
     void deleteRefusedWhileTheRiderIsEntered() {
         TestProgram program;
         addDistrict();
         QWidget* form = openSearch();
+        QVERIFY(form);
         search(form, RiderNumber, "X9");
         control<QListWidget>(form, "LbResults")->setCurrentRow(0);
         // An entry (its number in other letters), a relay pairing either way, a placing.
@@ -208,12 +203,33 @@ private slots:
         }
         QCOMPARE(count("SELECT COUNT(*) FROM TblPerson WHERE RiderNumber = 'X9'"), 1);
         // Once the rows are gone, so may the rider be; the list is searched again.
+        program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, "CmdDelete"));
         QCOMPARE(boxesShown(program.presenter),
                  QStringList(4, kApp + "You may not delete a rider who is entered in a class.")
                      << kDelete);
         QCOMPARE(count("SELECT COUNT(*) FROM TblPerson WHERE RiderNumber = 'X9'"), 0);
         QVERIFY(items(form, "LbResults").isEmpty());
+    }
+
+    void numberChangeThatCannotBeCarriedChangesNothing() {
+        TestProgram program;
+        addDistrict();
+        // A stray entry of number 800 in the class and meet of rider 5's entry: rider 5's
+        // entry cannot take that number.
+        Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (2, 1, '800')");
+        QWidget* search = openSearch();
+        QVERIFY(search);
+        ::search(search, LastName, "Berg");
+        QWidget* edit = openEdit(search, 1);
+        QVERIFY(edit);
+        fill(edit, {"800", "Anna", "Berger", "", "", "", "Oak Ridge"});
+        program.presenter.answer({Answer::Yes});
+        QVERIFY(click(edit, "CmdUpdate"));
+        QVERIFY2(program.presenter.lastText().contains("could not take the new number"),
+                 qPrintable(program.presenter.lastText()));
+        QCOMPARE(visibleWindows(), QStringList{"FrmRiderEdit"});
+        QCOMPARE(stored(kState), QStringLiteral("14|Berg|5,5,15,800|5+15,15+5|5,15"));
     }
 
     void refusedOrFailedSaveWritesNothingAndKeepsTheForm_data() {
@@ -227,9 +243,9 @@ private slots:
                                 << (refusal.isEmpty() ? QStringList{kSave}
                                                       : QStringList{kSave, refusal});
         };
-        const QString duplicate = kApp + RiderForms::kDuplicateNumber;
-        const QString noNumber = kApp + RiderForms::kNoNumber;
-        const QString noTeam = kApp + RiderForms::kNoTeam;
+        const QString duplicate = kApp + kDuplicateNumber;
+        const QString noNumber = kApp + kNoNumber;
+        const QString noTeam = kApp + kNoTeam;
         const QString locked = kApp + "The database could not complete this action: database is "
                                       "locked.\n\nNothing was changed.";
         row("add another answered no", "CmdSaveAdd", " 500", "Riverside", "");
@@ -253,6 +269,7 @@ private slots:
         TestProgram program;
         addDistrict();
         QWidget* search = openSearch();
+        QVERIFY(search);
         ::search(search, LastName, "Berg");
         const bool editing = button == "CmdUpdate";
         QVERIFY(editing || click(search, "CmdAdd"));
@@ -273,29 +290,21 @@ private slots:
         QCOMPARE(boxesShown(program.presenter), shown);
         QCOMPARE(visibleWindows(), QStringList{form->objectName()});
         QCOMPARE(typed(form), texts);
-        // Nothing written: the riders, rider 5's name, the numbers in the entries, pairings and
-        // placings.
-        const QString state =
-            "SELECT (SELECT COUNT(*) FROM TblPerson),"
-            " (SELECT LastName FROM TblPerson WHERE RiderNumber = '5'),"
-            " (SELECT group_concat(RiderNumber) FROM (SELECT * FROM TblEntry ORDER BY rowid)),"
-            " (SELECT group_concat(RiderNumber || '+' || PartnerNumber) FROM"
-            " (SELECT * FROM TblPairing ORDER BY Week)),"
-            " (SELECT group_concat(RiderNumber) FROM (SELECT * FROM TblPlacing ORDER BY Place))";
-        QCOMPARE(stored(state), QStringLiteral("14|Berg|5,5,15|5+15,15+5|5,15"));
+        QCOMPARE(stored(kState), QStringLiteral("14|Berg|5,5,15|5+15,15+5|5,15"));
         if (shown.size() > 1 && !locked)
             return; // refused: it would be refused again
         // Answered Yes this time, with no lock, the same click stores the rider exactly as
         // typed (the blank kept, an empty box as empty text, the first Riverside), a changed
         // number carried into all of the rider's rows and into no other rider's. Save and Add
         // Another empties the form for the next rider.
+        program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, button));
         if (button == "CmdSaveAdd")
             QCOMPARE(typed(form), QStringList(7, QString()));
         else
             QCOMPARE(visibleWindows(), QStringList{"FrmRiderSearch"});
-        QCOMPARE(stored(state), editing ? QStringLiteral("14||800,800,15|800+15,15+800|800,15")
-                                        : QStringLiteral("15|Berg|5,5,15|5+15,15+5|5,15"));
+        QCOMPARE(stored(kState), editing ? QStringLiteral("14||800,800,15|800+15,15+800|800,15")
+                                         : QStringLiteral("15|Berg|5,5,15|5+15,15+5|5,15"));
         QCOMPARE(count("SELECT COUNT(*) FROM TblPerson WHERE RiderNumber = ? AND LastName = 'Soto'"
                        " AND Address = '' AND TeamCode = 5",
                        {texts.first()}),

@@ -154,6 +154,7 @@ private slots:
         assign(3, oak, 2);
         assign(1, oak, 1);
         QWidget* form = openRings(3);
+        QVERIFY(form);
         control<QRadioButton>(form, "ObArray(2)")->setAutoExclusive(false);
         control<QRadioButton>(form, "ObArray(2)")->setChecked(false);
         program.presenter.answer({Answer::Yes});
@@ -167,6 +168,7 @@ private slots:
         for (int k = 1; k <= 16; ++k)
             addTeam(QString("Team %1").arg(k, 2, 10, QChar('0')), "A");
         QWidget* form = openRings(1);
+        QVERIFY(form);
         auto* bar = control<QScrollBar>(form, "TeamScroll");
         QVERIFY(bar->isEnabled());
         QCOMPARE(bar->maximum(), 1);
@@ -199,6 +201,7 @@ private slots:
         assign(1, oak, 3); // the district ran 3 rings then
         assign(1, fox, 2);
         QWidget* form = openRings(1);
+        QVERIFY(form);
         settle();
         QCOMPARE(chosen(form, 2), (QStringList{"Fox Run (A)=2", "Oak Ridge (B)=0"}));
         QCOMPARE(program.presenter.texts(),
@@ -212,6 +215,7 @@ private slots:
         const qint64 oak = addTeam("Oak Ridge", "B");
         assign(1, oak, 1);
         QWidget* form = openRings(1);
+        QVERIFY(form);
         control<QRadioButton>(form, "ObArray(2)")->click();
         {
             WriteLock lock(program);
@@ -229,6 +233,7 @@ private slots:
     void noTeamLeavesOnlyCancel() {
         TestProgram program;
         QWidget* form = openRings(1);
+        QVERIFY(form);
         QVERIFY(!control<QWidget>(form, "CmdSubmit")->isEnabled());
         program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, "CmdCancel"));

@@ -6,8 +6,9 @@
 #include <QStringList>
 #include <QVector>
 
-// Records every message box and gives scripted answers to the confirmations (Yes once the
-// script runs out); installs itself for its lifetime.
+// Records every message box and gives scripted answers to the confirmations; installs itself
+// for its lifetime. A question the test did not script an answer for, and answers left over
+// at the end, fail the test.
 class ScriptedPresenter : public MessagePresenter {
 public:
     ScriptedPresenter();

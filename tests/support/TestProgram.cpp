@@ -6,6 +6,8 @@
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QPointer>
 #include <QSettings>
@@ -132,6 +134,26 @@ QStringList tabVisits(QWidget* form, const QString& first) {
         if (w == form)
             break;
     }
+    return out;
+}
+
+QStringList items(QWidget* form, const QString& name) {
+    QWidget* list = control(form, name);
+    auto* combo = qobject_cast<QComboBox*>(list);
+    auto* view = qobject_cast<QAbstractItemView*>(list);
+    if (!combo && !view)
+        return {QStringLiteral("<no list %1>").arg(name)};
+    const QAbstractItemModel* model = combo ? combo->model() : view->model();
+    QStringList out;
+    for (int k = 0; k < model->rowCount(); ++k)
+        out << model->index(k, 0).data().toString();
+    return out;
+}
+
+QStringList boxesShown(const ScriptedPresenter& presenter) {
+    QStringList out;
+    for (const MessageRequest& box : presenter.shown)
+        out << box.title + QStringLiteral(": ") + box.text;
     return out;
 }
 

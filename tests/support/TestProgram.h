@@ -61,6 +61,11 @@ bool click(QWidget* form, const QString& name);
 // Names of the controls Tab visits, starting at `first`, until Tab comes back round.
 QStringList tabVisits(QWidget* form, const QString& first);
 
+// The lines of a list box or drop-down list, in order.
+QStringList items(QWidget* form, const QString& name);
+// Every message box shown, as "title: text".
+QStringList boxesShown(const ScriptedPresenter& presenter);
+
 // The first column of the first row of `sql` as a number, or -1 when there is no row.
 int count(const QString& sql, const QVariantList& values = {});
 // The columns of the first row of `sql` joined with "|", or "<none>" when there is no row.

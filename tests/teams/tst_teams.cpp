@@ -4,9 +4,9 @@
 #include "app/Messages.h"
 #include "data/Sql.h"
 #include "support/TestProgram.h"
+#include "support/Texts.h"
 #include "support/WriteLock.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,18 +40,6 @@ QWidget* openDistrict() {
     auto* main = new FrmMain;
     main->show();
     return click(main, "CmdAdmin") && click(main, "CmdTeam") ? window("FrmTeamSelect") : nullptr;
-}
-
-// The lines of a list or of a drop-down list, in order.
-QStringList items(QWidget* form, const QString& name) {
-    QWidget* list = control(form, name);
-    auto* combo = qobject_cast<QComboBox*>(list);
-    const QAbstractItemModel* model =
-        combo ? combo->model() : qobject_cast<QAbstractItemView*>(list)->model();
-    QStringList out;
-    for (int k = 0; k < model->rowCount(); ++k)
-        out << model->index(k, 0).data().toString();
-    return out;
 }
 
 QString currentTeam(QWidget* select) {
@@ -88,14 +76,6 @@ void fill(QWidget* form, const QStringList& texts) {
     list->setCurrentIndex(list->findText(texts.value(boxes.size())));
 }
 
-// Every message box shown, as "title: text".
-QStringList boxesShown(const ScriptedPresenter& presenter) {
-    QStringList out;
-    for (const MessageRequest& box : presenter.shown)
-        out << box.title + ": " + box.text;
-    return out;
-}
-
 } // namespace
 
 class TestTeams : public QObject {
@@ -106,6 +86,7 @@ private slots:
     void listsFollowTheStoredOrderAndComeBackRefreshed() {
         TestProgram program;
         QWidget* select = openDistrict();
+        QVERIFY(select);
         QCOMPARE(items(select, "CbTeam"), kTeams);
         QCOMPARE(currentTeam(select), QString());
         chooseTeam(select, 3);
@@ -137,6 +118,7 @@ private slots:
     void selectScreenRefusesWithoutAChoiceAndAsksBeforeDeleting() {
         TestProgram program;
         QWidget* select = openDistrict();
+        QVERIFY(select);
         program.presenter.answer({Answer::No, Answer::No}); // to the two delete questions
         for (const char* button : {"CmdEditTeam", "CmdDeleteTeam", "CmdAddCoach"})
             QVERIFY(click(select, button));
@@ -149,8 +131,8 @@ private slots:
         QVERIFY(click(select, "CmdEditCoach"));
         Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES ('12', 3)");
         QVERIFY(click(select, "CmdDeleteTeam"));
-        const QString app = Messages::kAppTitle + ": ";
-        const QString confirm = Messages::kConfirmTitle + ": ";
+        const QString app = Texts::kAppTitle + ": ";
+        const QString confirm = Texts::kConfirmTitle + ": ";
         QCOMPARE(
             boxesShown(program.presenter),
             (QStringList{"Edit Error: You must select a team before you can edit it",
@@ -168,9 +150,11 @@ private slots:
     void deletedTeamTakesItsCoachesAndLeavesItsRingRows() {
         TestProgram program;
         QWidget* select = openDistrict();
+        QVERIFY(select);
         Sql::run("INSERT INTO TblRing (Week, RingNumber, TeamCode) VALUES (1, 2, 1)");
         chooseTeam(select, 1);
         chooseCoach(select, 1);
+        program.presenter.answer({Answer::Yes, Answer::Yes});
         QVERIFY(click(select, "CmdDeleteCoach"));
         QCOMPARE(items(select, "LbCoaches"),
                  (QStringList{kOakCoaches.at(0), kOakCoaches.at(2), kOakCoaches.at(3)}));
@@ -186,6 +170,24 @@ private slots:
         QVERIFY(items(select, "LbCoaches").isEmpty());
     }
 
+    void teamDeleteUnderALockKeepsTheTeamAndItsCoaches() {
+        TestProgram program;
+        QWidget* select = openDistrict();
+        QVERIFY(select);
+        chooseTeam(select, 1);
+        program.presenter.answer({Answer::Yes});
+        {
+            WriteLock lock(program);
+            QVERIFY(click(select, "CmdDeleteTeam"));
+        }
+        QVERIFY2(program.presenter.lastText().contains("database is locked"),
+                 qPrintable(program.presenter.lastText()));
+        QCOMPARE(stored("SELECT (SELECT COUNT(*) FROM TblTeam WHERE TeamCode = 1),"
+                        " (SELECT COUNT(*) FROM TblCoach WHERE TeamCode = 1)"),
+                 QStringLiteral("1|4"));
+        QCOMPARE(currentTeam(select), QStringLiteral("Oak Ridge"));
+    }
+
     void formKeepsWhatWasTypedUntilSavedOrCancelled_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("button");
@@ -198,14 +200,14 @@ private slots:
         const char* team = "CmdAddTeam";
         const char* coach = "CmdAddCoach";
         const char* submit = "CmdSubmit";
-        const QString save = Messages::kConfirmTitle + ": " + Messages::kSaveQuestion;
-        const QString cancel = Messages::kConfirmTitle + ": " + Messages::kCancelQuestion;
+        const QString save = Texts::kConfirmTitle + ": " + Texts::kSaveQuestion;
+        const QString cancel = Texts::kConfirmTitle + ": " + Texts::kCancelQuestion;
         const QStringList rest{"", "Salem", "24153", "555-0101", "", "a@b.org"};
         const QStringList ida = QStringList{"Ida", "Vance"} + rest << "Head Coach";
         const QString noName = "Submit Error: The Team Name box must be filled in";
         const QString noFirst = "Submit Error: The First Name box must be filled in";
         const QString locked =
-            Messages::kAppTitle +
+            Texts::kAppTitle +
             ": The database could not complete this action: database is locked.\n\nNothing was "
             "changed.";
         row("team answered no", team, submit, {"Elm", "A"}, {save});
@@ -233,6 +235,7 @@ private slots:
         const bool locked = shown.last().contains("database is locked");
         TestProgram program;
         QWidget* select = openDistrict();
+        QVERIFY(select);
         chooseTeam(select, 2); // the Riverside of code 2
         QVERIFY(click(select, opener));
         QWidget* form = window(opener == "CmdAddTeam" ? "FrmTeam" : "FrmCoach");
@@ -253,6 +256,7 @@ private slots:
             return; // refused: it would be refused again
         // Answered Yes this time: a cancel closes the form; a save stores exactly what was
         // typed (empty boxes as empty text), a coach with the team chosen (code 2).
+        program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, button));
         QCOMPARE(visibleWindows(), QStringList{"FrmTeamSelect"});
         const QString added =
@@ -269,6 +273,7 @@ private slots:
     void editsOpenWithWhatIsStoredAndWriteTheSameRow() {
         TestProgram program;
         QWidget* select = openDistrict();
+        QVERIFY(select);
         Sql::run("UPDATE TblCoach SET Email = 'bs@r.org' WHERE TeamCode = 3");
         chooseTeam(select, 3);
         chooseCoach(select, 0);
@@ -278,6 +283,7 @@ private slots:
         QCOMPARE(typed(form),
                  (QStringList{"Bob", "Second", "", "", "", "", "", "bs@r.org", "Head Coach"}));
         fill(form, {"Bob", "Second", "", "", "", "555-0199", "", "", "Assistant Coach"});
+        program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, "CmdSubmit"));
         QCOMPARE(stored("SELECT TeamCode, \"Primary\", Email, Position FROM TblCoach"
                         " WHERE FirstName = 'Bob'"),
@@ -285,8 +291,10 @@ private slots:
         // The team of the same name as another is edited by its code.
         QVERIFY(click(select, "CmdEditTeam"));
         form = window("FrmTeam");
+        QVERIFY(form);
         QCOMPARE(typed(form), (QStringList{"Riverside", "B"}));
         fill(form, {"Riverside East", "A"});
+        program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, "CmdSubmit"));
         QCOMPARE(
             stored("SELECT (SELECT TeamName || ' ' || Division FROM TblTeam WHERE TeamCode = 2),"
@@ -298,7 +306,9 @@ private slots:
         Sql::run("UPDATE TblTeam SET Division = 'c' WHERE TeamCode = 3");
         QVERIFY(click(select, "CmdEditTeam"));
         form = window("FrmTeam");
+        QVERIFY(form);
         QCOMPARE(typed(form), (QStringList{"Riverside East", ""}));
+        program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, "CmdSubmit"));
         QCOMPARE(program.presenter.lastText(), kNoDivision);
         QCOMPARE(visibleWindows(), QStringList{"FrmTeam"});
