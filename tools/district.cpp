@@ -1,11 +1,14 @@
 // coltstracker-district FOLDER [--teams N] [--riders N] [--rings N] [--seed N]: fills the
 // empty database of a program folder with a made-up district: teams in all four divisions,
 // one head coach and up to two assistants a team, riders with names, addresses and unique
-// numbers, and each team's ring (of N, default 2) at each of the three meets.
+// numbers, and each team's ring (of N, default 2), class entries and relay pair at each of
+// the three meets.
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
+#include "data/DeliveredClasses.h"
 #include "data/Sql.h"
 #include "data/Transaction.h"
+#include "entries/EntryStore.h"
 #include "rings/RingStore.h"
 #include "teams/TeamStore.h"
 
@@ -95,6 +98,40 @@ void fill(int teams, int riders, int rings, quint32 seed) {
         for (qint32 code : codes)
             assignments.push_back({code, static_cast<qint16>(1 + rng.bounded(rings))});
         RingStore::replace(week, assignments);
+    }
+    // Every team enters its riders at each meet, within the class limits, with one relay
+    // pair (two of its riders, neither in another pair) where it has two riders.
+    const QVector<DeliveredClass>& classes = deliveredClasses();
+    for (qint32 code : codes) {
+        const QVector<EntryStore::Rider> team = EntryStore::riders(code);
+        QVector<QString> numbers;
+        for (const EntryStore::Rider& r : team)
+            numbers << r.RiderNumber;
+        for (qint16 week = 1; week <= 3 && !team.isEmpty(); ++week) {
+            QVector<EntryStore::Entry> entries;
+            QVector<EntryStore::Pairing> pairs;
+            for (const DeliveredClass& c : classes) {
+                if (c.ClassNumber == kRelayClass) {
+                    if (team.size() < 2 || rng.bounded(4) == 0)
+                        continue;
+                    const int a = int(rng.bounded(team.size()));
+                    const int b = (a + 1 + int(rng.bounded(team.size() - 1))) % int(team.size());
+                    entries.push_back({team.at(a).RiderNumber, c.ClassNumber});
+                    pairs.push_back({team.at(a).RiderNumber, team.at(b).RiderNumber,
+                                     team.at(b).FirstName, team.at(b).LastName});
+                    continue;
+                }
+                QVector<int> chosen;
+                for (int slot = 0; slot < c.MaxEntries; ++slot) {
+                    const int k = int(rng.bounded(team.size()));
+                    if (rng.bounded(3) != 0 && !chosen.contains(k))
+                        chosen.push_back(k);
+                }
+                for (int k : chosen)
+                    entries.push_back({team.at(k).RiderNumber, c.ClassNumber});
+            }
+            EntryStore::replace(numbers, week, entries, pairs);
+        }
     }
     tx.commit();
 }

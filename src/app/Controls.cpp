@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,10 +42,26 @@ public:
     }
 
 protected:
+    // The arrow keys belong to the screen, which moves between the boxes of its grid.
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            event->ignore();
+            return;
+        default:
+            QAbstractButton::keyPressEvent(event);
+        }
+    }
+
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect r = rect();
-        p.fillRect(r, palette().button());
+        p.fillRect(r, palette().base());
+        if (isChecked()) // the classic checked face: a fine pattern behind the picture
+            p.fillRect(r, QBrush(palette().mid().color(), Qt::Dense4Pattern));
         if (!m_picture.isNull()) {
             QRect target = m_picture.rect();
             target.moveCenter(r.center());
@@ -200,14 +217,15 @@ QLabel* pictureBox(QWidget* form, const QString& name, const QPixmap& picture,
     return box;
 }
 
-QFrame* line(QWidget* form, const QString& lineName, int x1, int y1, int x2, int y2) {
+QFrame* line(QWidget* form, const QString& lineName, int x1, int y1, int x2, int y2,
+             int thickness) {
     const int left = std::min(x1, x2), top = std::min(y1, y2);
     auto* l = new QFrame(form);
     name(l, lineName);
     const QPoint from = Twips::rect(left, top, 0, 0).topLeft();
     const int length = Twips::toPixels(std::max(std::abs(x2 - x1), std::abs(y2 - y1)));
-    l->setGeometry(x1 == x2 ? QRect(from, QSize(1, std::max(1, length)))
-                            : QRect(from, QSize(std::max(1, length), 1)));
+    l->setGeometry(x1 == x2 ? QRect(from, QSize(thickness, std::max(1, length)))
+                            : QRect(from, QSize(std::max(1, length), thickness)));
     l->setAutoFillBackground(true);
     QPalette black = l->palette();
     black.setColor(QPalette::Window, Qt::black);

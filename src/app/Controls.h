@@ -64,8 +64,10 @@ QFrame* frame(QWidget* form, const QString& name, int left, int top, int width, 
 // its place.
 QLabel* pictureBox(QWidget* form, const QString& name, const QPixmap& picture,
                    const QString& missingText, int left, int top, int width, int height);
-// A black line one pixel wide from (x1, y1) to (x2, y2); the line is horizontal or vertical.
-QFrame* line(QWidget* form, const QString& name, int x1, int y1, int x2, int y2);
+// A black line `thickness` pixels wide from (x1, y1) to (x2, y2); the line is horizontal or
+// vertical.
+QFrame* line(QWidget* form, const QString& name, int x1, int y1, int x2, int y2,
+             int thickness = 1);
 // Scroll bars moving one step for an arrow click or a click in the trough, and reporting a
 // dragged thumb only once it is released (valueChanged).
 QScrollBar* verticalScrollBar(QWidget* form, const QString& name, int left, int top, int width,

@@ -5,6 +5,7 @@
 #include "app/Fonts.h"
 #include "app/FrmSettings.h"
 #include "app/Messages.h"
+#include "entries/FrmEntries.h"
 #include "riders/FrmRiderSearch.h"
 #include "rings/FrmRingAssign.h"
 #include "teams/FrmTeamSelect.h"
@@ -50,7 +51,7 @@ FrmMain::FrmMain()
               {12, CmdStandingsRpt}});
 
     // Functions whose screens are not part of the program yet stay unavailable.
-    for (QPushButton* b : {CmdEntry, Cmdplacings, CmdStandingsRpt})
+    for (QPushButton* b : {Cmdplacings, CmdStandingsRpt})
         b->setEnabled(false);
 
     connect(CmdAdmin, &QPushButton::clicked, this, &FrmMain::CmdAdmin_Click);
@@ -60,6 +61,7 @@ FrmMain::FrmMain()
     connect(CmdTeam, &QPushButton::clicked, this, &FrmMain::CmdTeam_Click);
     connect(CmdRider, &QPushButton::clicked, this, &FrmMain::CmdRider_Click);
     connect(CmdRing, &QPushButton::clicked, this, &FrmMain::CmdRing_Click);
+    connect(CmdEntry, &QPushButton::clicked, this, &FrmMain::CmdEntry_Click);
 
     HideAllButtons();
     centre();
@@ -124,6 +126,15 @@ void FrmMain::CmdRing_Click() {
         return;
     auto* form = new FrmRingAssign;
     form->Initialize_Form(meet);
+    openScreen(form);
+}
+
+void FrmMain::CmdEntry_Click() {
+    qint16 meet = 0;
+    if (!chosenMeet(QStringLiteral("Please select the appropriate week"), &meet))
+        return;
+    auto* form = new FrmEntries;
+    form->Set_Week(meet);
     openScreen(form);
 }
 

@@ -28,6 +28,7 @@ private slots:
     void CmdTeam_Click();
     void CmdRider_Click();
     void CmdRing_Click();
+    void CmdEntry_Click();
 
 private:
     void HideAllButtons();

@@ -112,6 +112,18 @@ const QStringList& version1() {
     return statements;
 }
 
+// What each later version adds to the one before it.
+QStringList stepTo(int version) {
+    switch (version) {
+    case 2:
+        // A rider is named at most once per meet in the relay, as entered rider or as partner.
+        return {"CREATE UNIQUE INDEX IdxPairingWeekRider ON TblPairing (Week, RiderNumber)",
+                "CREATE UNIQUE INDEX IdxPairingWeekPartner ON TblPairing (Week, PartnerNumber)"};
+    default:
+        return {};
+    }
+}
+
 void setVersion(QSqlDatabase db, int version) {
     // PRAGMA takes no bound values; both numbers are the program's own constants.
     Sql::run(db, QStringLiteral("PRAGMA user_version = %1").arg(version));
@@ -126,6 +138,10 @@ void createDelivered(QSqlDatabase db) {
     Sql::run(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
     for (const QString& sql : version1())
         Sql::run(db, sql);
+    for (int v = 2; v <= kCurrentVersion; ++v) {
+        for (const QString& sql : stepTo(v))
+            Sql::run(db, sql);
+    }
     for (const DeliveredClass& c : deliveredClasses()) {
         Sql::run(
             db,
@@ -138,11 +154,15 @@ void createDelivered(QSqlDatabase db) {
 }
 
 void upgrade(QSqlDatabase db, int fromVersion) {
-    // Each later version adds one step here: for (v = fromVersion; v < kCurrentVersion; ++v)
-    // { Transaction tx(db); ...; setVersion(db, v + 1); tx.commit(); }
-    Q_UNUSED(db);
     if (fromVersion < 1 || fromVersion > kCurrentVersion)
         throw DbError(QStringLiteral("no upgrade from version %1").arg(fromVersion));
+    for (int v = fromVersion + 1; v <= kCurrentVersion; ++v) {
+        Transaction tx(db);
+        for (const QString& sql : stepTo(v))
+            Sql::run(db, sql);
+        setVersion(db, v);
+        tx.commit();
+    }
 }
 
 QString missingPart(QSqlDatabase db) {

@@ -8,7 +8,7 @@ namespace Schema {
 // Marks a file as this program's database ("Colt").
 inline constexpr qint32 kApplicationId = 0x436F6C74;
 // Version of the tables this program reads and writes.
-inline constexpr int kCurrentVersion = 1;
+inline constexpr int kCurrentVersion = 2;
 
 // Writes the eight tables and the delivered classes into an empty database.
 void createDelivered(QSqlDatabase db);

@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(classes, expected);
         QCOMPARE(stored("SELECT (SELECT user_version FROM pragma_user_version),"
                         " (SELECT application_id FROM pragma_application_id)"),
-                 QString("1|1131375732"));
+                 QString("2|1131375732"));
         for (const char* table : {"TblTeam", "TblCoach", "TblPerson", "TblRing", "TblEntry",
                                   "TblPairing", "TblPlacing"})
             QVERIFY(!Sql::exists(QStringLiteral("SELECT * FROM %1").arg(table)));

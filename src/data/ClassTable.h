@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// The classes of the district database as the meet screens use them.
+namespace ClassTable {
+
+inline constexpr int kClassCount = 18;
+inline constexpr int kRelayClass = 18;
+
+struct Class {
+    int ClassNumber = 0;
+    QString ClassName;
+    int MaxEntries = 0;
+    QString imagepath;
+};
+
+// The eighteen classes as stored: row k is class k + 1. Throws DbError with a message for
+// the secretary when the table does not hold exactly the classes 1 to 18 in class-number
+// order, which every grid, placing screen and class sheet relies on.
+QVector<Class> classes();
+
+} // namespace ClassTable

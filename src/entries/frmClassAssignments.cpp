@@ -1,0 +1,437 @@
+#include "entries/frmClassAssignments.h"
+
+#include "app/AppState.h"
+#include "app/ClassHeading.h"
+#include "app/Controls.h"
+#include "app/Fonts.h"
+#include "app/Messages.h"
+#include "app/Twips.h"
+#include "data/DbError.h"
+#include "data/DeliveredClasses.h"
+#include "teams/TeamStore.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+using namespace EntryGrid;
+
+namespace {
+
+const QString kNoPartner =
+    QStringLiteral("All riders entered in the 2 Person Relay must have a relay partner listed");
+const QString kTwoTeams =
+    QStringLiteral("One rider cannot be involved in two different 2 Person Relay Teams");
+
+// The picture on every box: a black square with a diagonal cross, 25 x 25 pixels.
+QPixmap boxPicture() {
+    QPixmap picture(25, 25);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.fillRect(QRect(6, 6, 13, 13), Qt::black);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(8, 8, 16, 16);
+    p.drawLine(16, 8, 8, 16);
+    return picture;
+}
+
+QString riderCaption(const EntryStore::Rider& r) {
+    return r.FirstName + QStringLiteral(", ") + r.LastName + QStringLiteral(" - (") +
+           r.RiderNumber + QStringLiteral(")");
+}
+
+} // namespace
+
+frmClassAssignments::frmClassAssignments()
+    : FormBase(QStringLiteral("frmClassAssignments"), QStringLiteral("Class Assignments"), 11970,
+               6255) {
+    using namespace Controls;
+    setFont(Fonts::classic(9.75));
+    TxtTeam =
+        textBox(this, "TxtTeam", 360, 720, 2055, 495, Limit::kAddress, Fonts::classic(9.75, true));
+    TxtTeam->setReadOnly(true);
+    TxtTeam->setFocusPolicy(Qt::NoFocus);
+    QPalette face = TxtTeam->palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Button));
+    TxtTeam->setPalette(face);
+    CmdApply = button(this, "CmdApply", "Submit", 5400, 120, 1815, 495, Fonts::classic(8.25));
+    CmdCancel = button(this, "CmdCancel", "Cancel", 8280, 120, 1815, 495, Fonts::classic(8.25));
+    Chbvscroll = verticalScrollBar(this, "Chbvscroll", 0, 0, kScrollBarSize, 1000);
+    Chbhscroll = horizontalScrollBar(this, "Chbhscroll", 0, 0, 1000, kScrollBarSize);
+    Chbvscroll->hide();
+    Chbhscroll->hide();
+
+    connect(CmdApply, &QPushButton::clicked, this, &frmClassAssignments::CmdApply_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &frmClassAssignments::CmdCancel_Click);
+    connect(Chbhscroll, &QScrollBar::valueChanged, this, &frmClassAssignments::Chbhscroll_Change);
+    connect(Chbvscroll, &QScrollBar::valueChanged, this, &frmClassAssignments::Chbvscroll_Change);
+    ChbArrayControl.connectEach(&QAbstractButton::toggled,
+                                [this](int box) { ChbArrayControl_Click(box); });
+    centre();
+}
+
+bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
+    using namespace Controls;
+    setOuterGeometryTwips(50, 50, AppState::ScreenWidth - 100, AppState::ScreenHeight - 600);
+    m_teamCode = teamCode;
+    m_week = meet;
+
+    QVector<ClassTable::Class> classes;
+    try {
+        classes = ClassTable::classes();
+    } catch (const DbError& e) {
+        Messages::notice(
+            QStringLiteral("The class entry grid cannot be opened: %1.").arg(e.reason()));
+        return false;
+    }
+    for (const ClassTable::Class& c : classes)
+        m_classLimit[c.ClassNumber] = c.MaxEntries;
+    std::optional<TeamStore::Team> team;
+    if (!Controls::guarded([&] {
+            team = TeamStore::findTeam(teamCode);
+            m_riders = EntryStore::riders(teamCode);
+        }))
+        return false;
+    if (team)
+        TxtTeam->setText(team->TeamName + QStringLiteral(" (") + team->Division + ")");
+    if (m_riders.isEmpty()) {
+        Messages::notice(QStringLiteral("This error should not be reached"));
+        return false;
+    }
+
+    ComputeGridCapacity();
+    SetupScrollBars();
+    m_view = view(m_capacity, int(m_riders.size()), 0, 0);
+    const QFont small = Fonts::classic(8.25);
+    for (int c = 1; c <= kColumns; ++c) {
+        const bool relayPartner = c == kColumns;
+        const QImage picture =
+            relayPartner
+                ? ClassHeading::load(kRelayPartnerImage, QStringLiteral("Relay Partner"))
+                : ClassHeading::load(classes.at(c - 1).imagepath, classes.at(c - 1).ClassName);
+        lbltitlearray.add(pictureBox(this, QString(), QPixmap::fromImage(picture), QString(),
+                                     kFirstLeft, 100, 375, 1575));
+    }
+    const QPixmap picture = boxPicture();
+    QStringList numbers;
+    for (const EntryStore::Rider& rider : m_riders)
+        numbers << rider.RiderNumber;
+    for (int r = 1; r <= m_riders.size(); ++r) {
+        lblrider.add(label(this, QString(), riderCaption(m_riders.at(r - 1)), 360, kFirstTop, 2175,
+                           375, small));
+        for (int c = 1; c <= kClasses; ++c) {
+            QAbstractButton* box =
+                graphicalCheckBox(this, QString(), picture, kFirstLeft, kFirstTop, 375, 375);
+            m_boxNumber.insert(box, boxIndex(r, c));
+            ChbArrayControl.add(box);
+        }
+        QComboBox* partner = dropDownCombo(this, QString(), kFirstLeft, kFirstTop, 735, 360);
+        partner->lineEdit()->setMaxLength(Limit::kNumber);
+        partner->addItems(numbers);
+        partner->setCurrentIndex(-1);
+        partner->setEditText(QString());
+        partner->setEnabled(false);
+        Cbpartner.add(partner);
+    }
+    placeCells(EntryGrid::View{1, 0, 1, 0});
+    PlaceButtons();
+    LoadEntries();
+    DrawGridLines();
+    return true;
+}
+
+void frmClassAssignments::ComputeGridCapacity() {
+    m_capacity = capacity(outerWidthTwips(), outerHeightTwips(), int(m_riders.size()));
+}
+
+void frmClassAssignments::SetupScrollBars() {
+    const int w = outerWidthTwips(), h = outerHeightTwips();
+    const auto apply = [](QScrollBar* bar, const Bar& b) {
+        bar->setVisible(b.shown);
+        if (!b.shown)
+            return;
+        bar->setRange(0, b.maximum);
+        bar->setGeometry(Twips::rect(b.left, b.top, b.width, b.height));
+    };
+    apply(Chbvscroll, verticalBar(w, h, m_capacity.visibleRows, int(m_riders.size())));
+    apply(Chbhscroll, horizontalBar(w, h, m_capacity.visibleColumns));
+}
+
+void frmClassAssignments::PlaceButtons() {
+    const Buttons b = buttons(outerWidthTwips(), outerHeightTwips());
+    CmdApply->move(Twips::toPixels(b.applyLeft), Twips::toPixels(b.top));
+    CmdCancel->move(Twips::toPixels(b.cancelLeft), Twips::toPixels(b.top));
+    CmdApply->show();
+    CmdCancel->show();
+}
+
+void frmClassAssignments::DrawGridLines() {
+    for (int i = 1; i <= m_capacity.verticalLines; ++i) {
+        const int x = kFirstLeft - 125 + kPitch * (i - 1);
+        Vertlinearray.add(
+            Controls::line(this, QString(), x, 100, x, m_capacity.verticalLineBottom, 2));
+    }
+    for (int j = 1; j <= m_capacity.horizontalLines; ++j) {
+        const int y = kFirstTop - 125 + kPitch * (j - 1);
+        Horzlinearray.add(
+            Controls::line(this, QString(), 360, y, m_capacity.horizontalLineRight, y, 3));
+    }
+}
+
+void frmClassAssignments::LoadEntries() {
+    QVector<EntryStore::Entry> entries;
+    QVector<EntryStore::Pairing> pairings;
+    if (!Controls::guarded([&] {
+            entries = EntryStore::entries(m_teamCode, m_week);
+            pairings = EntryStore::pairings(m_teamCode, m_week);
+        }))
+        return;
+    QHash<QString, int> rowOf; // stored numbers, as the join returns them
+    for (int r = 1; r <= m_riders.size(); ++r)
+        rowOf.insert(m_riders.at(r - 1).RiderNumber, r);
+    // Checked as a click would: the box rule counts them and applies the limits.
+    for (const EntryStore::Entry& e : entries) {
+        const int row = rowOf.value(e.RiderNumber);
+        if (row > 0 && e.ClassNumber >= 1 && e.ClassNumber <= kClasses)
+            ChbArrayControl[boxIndex(row, e.ClassNumber)]->setChecked(true);
+    }
+    for (const EntryStore::Pairing& p : pairings) {
+        const int row = rowOf.value(p.RiderNumber);
+        if (row > 0)
+            Cbpartner[row]->setEditText(p.PartnerNumber);
+    }
+}
+
+void frmClassAssignments::ChbArrayControl_Click(int box) {
+    const int row = rowOfBox(box), c = classOfBox(box);
+    const bool checked = ChbArrayControl[box]->isChecked();
+    m_entryCount[c] += checked ? 1 : -1;
+    if (c == ClassTable::kRelayClass) {
+        QComboBox* partner = Cbpartner[row];
+        if (partner && !checked) {
+            partner->setCurrentIndex(-1);
+            partner->setEditText(QString());
+        }
+        if (partner)
+            partner->setEnabled(checked);
+    }
+    const bool open = m_entryCount[c] < m_classLimit[c];
+    for (int r = 1; r <= m_riders.size(); ++r) {
+        QAbstractButton* other = ChbArrayControl[boxIndex(r, c)];
+        if (other && !other->isChecked())
+            other->setEnabled(open);
+        else if (other)
+            other->setEnabled(true);
+    }
+}
+
+void frmClassAssignments::placeCells(const EntryGrid::View& old) {
+    const View& v = m_view;
+    for (int c = 1; c <= kColumns; ++c) {
+        QLabel* heading = lbltitlearray[c];
+        const bool shown = c >= v.firstColumn && c <= v.lastColumn;
+        if (shown)
+            heading->move(Twips::toPixels(cellLeft(c, v)), heading->y());
+        heading->setVisible(shown);
+    }
+    // Rows that left the view are hidden; the rows in view are placed and shown.
+    for (int r = old.firstRow; r <= old.lastRow; ++r) {
+        if (r >= v.firstRow && r <= v.lastRow)
+            continue;
+        lblrider[r]->hide();
+        for (int c = 1; c <= kClasses; ++c)
+            ChbArrayControl[boxIndex(r, c)]->hide();
+        Cbpartner[r]->hide();
+    }
+    for (int r = v.firstRow; r <= v.lastRow; ++r) {
+        const int top = Twips::toPixels(cellTop(r, v));
+        lblrider[r]->move(lblrider[r]->x(), top);
+        lblrider[r]->show();
+        for (int c = 1; c <= kColumns; ++c) {
+            QWidget* cell = c <= kClasses ? static_cast<QWidget*>(ChbArrayControl[boxIndex(r, c)])
+                                          : Cbpartner[r];
+            const bool shown = c >= v.firstColumn && c <= v.lastColumn;
+            if (shown)
+                cell->move(Twips::toPixels(cellLeft(c, v)), top);
+            cell->setVisible(shown);
+        }
+    }
+}
+
+void frmClassAssignments::Chbhscroll_Change() {
+    const View old = m_view;
+    m_view = view(m_capacity, int(m_riders.size()), Chbhscroll->value(),
+                  Chbvscroll->isVisibleTo(this) ? Chbvscroll->value() : 0);
+    placeCells(old);
+}
+
+void frmClassAssignments::Chbvscroll_Change() {
+    Chbhscroll_Change(); // one placing pass serves both bars
+}
+
+void frmClassAssignments::keyPressEvent(QKeyEvent* event) {
+    const int box = m_boxNumber.value(focusWidget(), 0);
+    int dRow = 0, dClass = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dClass = -1;
+        break;
+    case Qt::Key_Right:
+        dClass = 1;
+        break;
+    case Qt::Key_Up:
+        dRow = -1;
+        break;
+    case Qt::Key_Down:
+        dRow = 1;
+        break;
+    default:
+        break;
+    }
+    if (box == 0 || (dRow == 0 && dClass == 0)) {
+        FormBase::keyPressEvent(event);
+        return;
+    }
+    // The next box in that direction that can take the focus (a box the class limit closed
+    // cannot).
+    int row = rowOfBox(box), c = classOfBox(box);
+    QAbstractButton* next = nullptr;
+    while (!next) {
+        row += dRow;
+        c += dClass;
+        if (row < 1 || row > m_riders.size() || c < 1 || c > kClasses)
+            break;
+        if (ChbArrayControl[boxIndex(row, c)]->isEnabled())
+            next = ChbArrayControl[boxIndex(row, c)];
+    }
+    event->accept();
+    if (!next)
+        return;
+    if (c < m_view.firstColumn)
+        Chbhscroll->setValue(Chbhscroll->value() - (m_view.firstColumn - c));
+    else if (c > m_view.lastColumn)
+        Chbhscroll->setValue(Chbhscroll->value() + (c - m_view.lastColumn));
+    if (row < m_view.firstRow)
+        Chbvscroll->setValue(Chbvscroll->value() - (m_view.firstRow - row));
+    else if (row > m_view.lastRow)
+        Chbvscroll->setValue(Chbvscroll->value() + (row - m_view.lastRow));
+    next->setFocus(Qt::TabFocusReason);
+}
+
+void frmClassAssignments::wheelEvent(QWheelEvent* event) {
+    if (!Chbvscroll->isVisibleTo(this)) {
+        event->ignore();
+        return;
+    }
+    m_wheelRemainder += event->angleDelta().y();
+    const int notches = m_wheelRemainder / 120;
+    m_wheelRemainder %= 120;
+    if (notches != 0)
+        Chbvscroll->setValue(Chbvscroll->value() - notches);
+    event->accept();
+}
+
+bool frmClassAssignments::relayChecksPass(QVector<EntryStore::Pairing>* pairs) {
+    const int riders = int(m_riders.size());
+    // Each listed partner, as the stored rider it names (letter case ignored).
+    QVector<std::optional<EntryStore::Rider>> partner(riders + 1);
+    for (int r = 1; r <= riders; ++r) {
+        const QString text = Cbpartner[r]->currentText();
+        if (Cbpartner[r]->isEnabled() && !text.isEmpty() &&
+            !Controls::guarded([&] { partner[r] = EntryStore::findRider(text); }))
+            return false;
+    }
+    for (int r = 1; r <= riders; ++r) {
+        if (!Cbpartner[r]->isEnabled())
+            continue;
+        const QString text = Cbpartner[r]->currentText();
+        if (text.isEmpty()) {
+            Messages::notice(kNoPartner);
+            return false;
+        }
+        if (!partner[r]) {
+            Messages::notice(QStringLiteral("The relay partner \"%1\" listed for rider %2 is not "
+                                            "a rider of the district. Choose a rider number from "
+                                            "the list.")
+                                 .arg(text, m_riders.at(r - 1).RiderNumber));
+            return false;
+        }
+        for (int s = r + 1; s <= riders; ++s) {
+            if (Cbpartner[s]->isEnabled() && partner[s] &&
+                partner[s]->RiderNumber == partner[r]->RiderNumber) {
+                Messages::notice(kTwoTeams);
+                return false;
+            }
+        }
+    }
+    for (int p = 1; p <= riders; ++p) {
+        if (!ChbArrayControl[boxIndex(p, ClassTable::kRelayClass)]->isChecked())
+            continue;
+        for (int r = 1; r <= riders; ++r) {
+            if (Cbpartner[r]->isEnabled() &&
+                partner[r]->RiderNumber == m_riders.at(p - 1).RiderNumber) {
+                Messages::notice(kTwoTeams);
+                return false;
+            }
+        }
+    }
+    // Across the district: nobody rides in two relay teams at a meet.
+    for (int r = 1; r <= riders; ++r) {
+        if (!Cbpartner[r]->isEnabled())
+            continue;
+        const QString rider = m_riders.at(r - 1).RiderNumber;
+        QString refusal;
+        if (!Controls::guarded([&] {
+                refusal = EntryStore::riderTakenElsewhere(rider, m_teamCode, m_week);
+                if (refusal.isEmpty())
+                    refusal = EntryStore::partnerTakenElsewhere(rider, partner[r]->RiderNumber,
+                                                                m_teamCode, m_week);
+            }))
+            return false;
+        if (!refusal.isEmpty()) {
+            Messages::notice(refusal);
+            return false;
+        }
+        pairs->push_back(
+            {rider, partner[r]->RiderNumber, partner[r]->FirstName, partner[r]->LastName});
+    }
+    return true;
+}
+
+void frmClassAssignments::CmdApply_Click() {
+    int checked = 0;
+    for (int box = 1; box <= ChbArrayControl.count(); ++box)
+        checked += ChbArrayControl[box]->isChecked() ? 1 : 0;
+    if (!Messages::confirm(QStringLiteral("This will save all the changes made to this form. "
+                                          "There are currently %1 entries for this team. Are you "
+                                          "sure you want to continue?")
+                               .arg(checked)))
+        return;
+    QVector<EntryStore::Pairing> pairs;
+    if (!relayChecksPass(&pairs))
+        return;
+    QVector<QString> numbers;
+    QVector<EntryStore::Entry> entries;
+    for (int r = 1; r <= m_riders.size(); ++r) {
+        numbers << m_riders.at(r - 1).RiderNumber;
+        for (int c = 1; c <= kClasses; ++c) {
+            if (ChbArrayControl[boxIndex(r, c)]->isChecked())
+                entries.push_back({m_riders.at(r - 1).RiderNumber, c});
+        }
+    }
+    if (Controls::guarded([&] { EntryStore::replace(numbers, m_week, entries, pairs); }))
+        close();
+}
+
+void frmClassAssignments::CmdCancel_Click() {
+    if (Messages::confirm(Messages::kCancelQuestion))
+        close();
+}
