@@ -206,6 +206,10 @@ private slots:
             << QStringList{"-", "301", "-", "-"}
             << "Rider 301 is already the relay partner of rider 300 of another team at this "
                "meet, so rider 20 cannot name them as partner.";
+        QTest::newRow("named by another team's pair")
+            << QStringList{"-", "-", "b1", "-"}
+            << "Rider a1 is already the relay partner of rider 301 of another team at this meet, "
+               "so rider a1 cannot be entered in the 2 Person Relay.";
     }
     void relayChecksStopAtTheFirstProblem() {
         QFETCH(QStringList, partners);
@@ -215,7 +219,8 @@ private slots:
         Sql::run("UPDATE TblClass SET MaxEntries = 4 WHERE ClassNumber = 18");
         Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (18, 1, '300')");
         Sql::run(
-            "INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber) VALUES (1, '300', '301')");
+            "INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber) VALUES (1, '300', '301'),"
+            " (1, '301', 'a1')");
         const QString before = rowsOf(1);
         QWidget* grid = openGrid(1);
         QVERIFY(grid);
