@@ -1,18 +1,24 @@
 // coltstracker-bench-screens FOLDER [--runs N]: times the meet-day screens on the database of
-// a program folder (made with coltstracker-district): opening each (built, filled and shown)
-// and one step of its scroll bar. Prints the median of each in ms. Runs offscreen unless
-// told otherwise.
+// a program folder (made with coltstracker-district): opening each (built, filled and shown),
+// one step of its scroll bar, and for the class entry grid a box click and Submit. Prints the
+// median of each in ms. Runs offscreen unless told otherwise.
 #include "BenchSupport.h"
 #include "app/AppState.h"
 #include "app/Fonts.h"
+#include "app/Messages.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "entries/frmClassAssignments.h"
 #include "rings/FrmRingAssign.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSqlQuery>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -62,8 +68,51 @@ int main(int argc, char* argv[]) {
         }
         delete form;
     }
+    // The class entry grid of the team with the most riders: open, one box click, Submit.
+    struct YesPresenter : MessagePresenter {
+        Answer present(const MessageRequest& request) override {
+            return request.kind == MessageRequest::Kind::Notice ? Answer::Ok : Answer::Yes;
+        }
+    } yes;
+    Messages::setPresenter(&yes);
+    const auto biggest = Sql::first<std::pair<qint32, int>>(
+        "SELECT TeamCode, COUNT(*) AS Riders FROM TblPerson GROUP BY TeamCode"
+        " ORDER BY Riders DESC LIMIT 1",
+        {}, [](const QSqlQuery& q) {
+            return std::pair{q.value("TeamCode").toInt(), q.value("Riders").toInt()};
+        });
+    QVector<double> gridOpen, boxClick, submit;
+    for (int k = 0; biggest && k < runs; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        auto* grid = new frmClassAssignments;
+        const QPointer<frmClassAssignments> guard(grid);
+        grid->InitializeForm(biggest->first, 1);
+        grid->show();
+        QApplication::processEvents();
+        gridOpen << msSince(timer);
+        auto* box = grid->findChild<QAbstractButton*>(QStringLiteral("ChbArrayControl(20)"));
+        for (int c = 0; c < 4; ++c) {
+            timer.restart();
+            box->click();
+            QApplication::processEvents();
+            boxClick << msSince(timer);
+        }
+        timer.restart();
+        grid->findChild<QPushButton*>(QStringLiteral("CmdApply"))->click();
+        QApplication::processEvents();
+        submit << msSince(timer);
+        delete guard.data(); // a successful Submit has closed and deleted it already
+    }
+    Messages::setPresenter(nullptr);
+
     std::printf("median of %d runs on %s\n", runs, qPrintable(path));
     std::printf("ring assignments: open %7.2f ms, one scroll step %6.2f ms\n",
                 BenchSupport::median(open), BenchSupport::median(step));
+    if (biggest)
+        std::printf("class entry grid, %d riders: open %7.2f ms, one box click %6.2f ms, "
+                    "Submit %6.2f ms\n",
+                    biggest->second, BenchSupport::median(gridOpen), BenchSupport::median(boxClick),
+                    BenchSupport::median(submit));
     return 0;
 }
