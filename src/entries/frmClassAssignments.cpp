@@ -100,8 +100,10 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
             m_riders = EntryStore::riders(teamCode);
         }))
         return false;
-    if (team)
+    if (team) {
         TxtTeam->setText(team->TeamName + QStringLiteral(" (") + team->Division + ")");
+        TxtTeam->setCursorPosition(0); // a long name shows its beginning
+    }
     if (m_riders.isEmpty()) {
         Messages::notice(QStringLiteral("This error should not be reached"));
         return false;
@@ -125,13 +127,16 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     for (const EntryStore::Rider& rider : m_riders)
         numbers << rider.RiderNumber;
     for (int r = 1; r <= m_riders.size(); ++r) {
-        lblrider.add(label(this, QString(), riderCaption(m_riders.at(r - 1)), 360, kFirstTop, 2175,
-                           375, small));
+        // Every element starts hidden; placing the view shows those in it.
+        lblrider
+            .add(label(this, QString(), riderCaption(m_riders.at(r - 1)), 360, kFirstTop, 2175, 375,
+                       small))
+            ->hide();
         for (int c = 1; c <= kClasses; ++c) {
             QAbstractButton* box =
                 graphicalCheckBox(this, QString(), picture, kFirstLeft, kFirstTop, 375, 375);
             m_boxNumber.insert(box, boxIndex(r, c));
-            ChbArrayControl.add(box);
+            ChbArrayControl.add(box)->hide();
         }
         QComboBox* partner = dropDownCombo(this, QString(), kFirstLeft, kFirstTop, 735, 360);
         partner->lineEdit()->setMaxLength(Limit::kNumber);
@@ -139,7 +144,7 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
         partner->setCurrentIndex(-1);
         partner->setEditText(QString());
         partner->setEnabled(false);
-        Cbpartner.add(partner);
+        Cbpartner.add(partner)->hide();
     }
     placeCells(EntryGrid::View{1, 0, 1, 0});
     PlaceButtons();
