@@ -299,6 +299,9 @@ private slots:
                      {QString("z%1").arg(k, 2, 10, QChar('0'))});
         QWidget* grid = openGrid(1);
         QVERIFY(grid);
+        // Rows and classes beyond the view are not shown until scrolled to.
+        QVERIFY(!control<QWidget>(grid, "lblrider(16)")->isVisibleTo(grid));
+        QVERIFY(!box(grid, 16, 1)->isVisibleTo(grid) && !box(grid, 1, 15)->isVisibleTo(grid));
         grid->activateWindow();
         box(grid, 1, 13)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
