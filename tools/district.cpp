@@ -2,13 +2,14 @@
 // empty database of a program folder with a made-up district: teams in all four divisions,
 // one head coach and up to two assistants a team, riders with names, addresses and unique
 // numbers, and each team's ring (of N, default 2), class entries and relay pair at each of
-// the three meets.
+// the three meets, and the first eight places of every class in every ring.
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "data/DeliveredClasses.h"
 #include "data/Sql.h"
 #include "data/Transaction.h"
 #include "entries/EntryStore.h"
+#include "placings/PlacingStore.h"
 #include "rings/RingStore.h"
 #include "teams/TeamStore.h"
 
@@ -131,6 +132,21 @@ void fill(int teams, int riders, int rings, quint32 seed) {
                     entries.push_back({team.at(k).RiderNumber, c.ClassNumber});
             }
             EntryStore::replace(numbers, week, entries, pairs);
+        }
+    }
+    // The first eight places of every class in every ring at each meet, from its entries.
+    for (qint16 week = 1; week <= 3; ++week) {
+        for (int ring = 1; ring <= rings; ++ring) {
+            for (const DeliveredClass& c : classes) {
+                QVector<PlacingStore::Offered> offered =
+                    PlacingStore::offered(ring, c.ClassNumber, week);
+                QVector<PlacingStore::Placing> placings;
+                for (int place = 1; place <= 8 && !offered.isEmpty(); ++place) {
+                    const int k = int(rng.bounded(offered.size()));
+                    placings.push_back({place, offered.takeAt(k).PersonNumber});
+                }
+                PlacingStore::replace(c.ClassNumber, ring, week, placings);
+            }
         }
     }
     tx.commit();

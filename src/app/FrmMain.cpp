@@ -6,6 +6,7 @@
 #include "app/FrmSettings.h"
 #include "app/Messages.h"
 #include "entries/FrmEntries.h"
+#include "placings/FrmAssignments.h"
 #include "riders/FrmRiderSearch.h"
 #include "rings/FrmRingAssign.h"
 #include "teams/FrmTeamSelect.h"
@@ -51,8 +52,7 @@ FrmMain::FrmMain()
               {12, CmdStandingsRpt}});
 
     // Functions whose screens are not part of the program yet stay unavailable.
-    for (QPushButton* b : {Cmdplacings, CmdStandingsRpt})
-        b->setEnabled(false);
+    CmdStandingsRpt->setEnabled(false);
 
     connect(CmdAdmin, &QPushButton::clicked, this, &FrmMain::CmdAdmin_Click);
     connect(CmdRecord, &QPushButton::clicked, this, &FrmMain::CmdRecord_Click);
@@ -62,6 +62,7 @@ FrmMain::FrmMain()
     connect(CmdRider, &QPushButton::clicked, this, &FrmMain::CmdRider_Click);
     connect(CmdRing, &QPushButton::clicked, this, &FrmMain::CmdRing_Click);
     connect(CmdEntry, &QPushButton::clicked, this, &FrmMain::CmdEntry_Click);
+    connect(Cmdplacings, &QPushButton::clicked, this, &FrmMain::Cmdplacings_Click);
 
     HideAllButtons();
     centre();
@@ -134,6 +135,15 @@ void FrmMain::CmdEntry_Click() {
     if (!chosenMeet(QStringLiteral("Please select the appropriate week"), &meet))
         return;
     auto* form = new FrmEntries;
+    form->Set_Week(meet);
+    openScreen(form);
+}
+
+void FrmMain::Cmdplacings_Click() {
+    qint16 meet = 0;
+    if (!chosenMeet(QStringLiteral("Please select the appropriate week."), &meet))
+        return;
+    auto* form = new FrmAssignments;
     form->Set_Week(meet);
     openScreen(form);
 }

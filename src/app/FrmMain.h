@@ -29,6 +29,7 @@ private slots:
     void CmdRider_Click();
     void CmdRing_Click();
     void CmdEntry_Click();
+    void Cmdplacings_Click();
 
 private:
     void HideAllButtons();

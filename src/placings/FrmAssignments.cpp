@@ -1,0 +1,61 @@
+#include "placings/FrmAssignments.h"
+
+#include "app/AppState.h"
+#include "app/Controls.h"
+#include "app/Fonts.h"
+#include "app/Messages.h"
+#include "placings/FrmPlaceAssign.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+FrmAssignments::FrmAssignments()
+    : FormBase(QStringLiteral("FrmAssignments"), QStringLiteral("Class Placings"), 7815, 3420) {
+    using namespace Controls;
+    const QFont bold = Fonts::classic(8.25, true);
+    LblPlacings = label(this, "LblPlacings", "Enter Placings For", 480, 360, 2535, 255,
+                        Fonts::classic(12, true));
+    LblRing = label(this, "LblRing", "Ring", 480, 840, 855, 375, bold);
+    CbRing = dropDownList(this, "CbRing", 480, 1200, 495, 315);
+    LblClass = label(this, "LblClass", "Class", 1440, 840, 855, 375, bold);
+    CbClass = dropDownList(this, "CbClass", 1440, 1200, 3495, 315);
+    CmdAddPlacings = button(this, "CmdAddPlacings", "Add Placings", 5520, 1200, 1815, 375);
+    CmdViewPoints = button(this, "CmdViewPoints", "View Points Standings", 2640, 2640, 2535, 495);
+    // The point standings are not part of the program yet.
+    CmdViewPoints->setEnabled(false);
+    tabOrder({{0, CbRing}, {1, CmdAddPlacings}, {2, CbClass}, {3, CmdViewPoints}});
+    connect(CmdAddPlacings, &QPushButton::clicked, this, &FrmAssignments::CmdAddPlacings_Click);
+
+    centre();
+    for (int ring = 1; ring <= AppState::NumRings; ++ring)
+        CbRing->addItem(QString::number(ring));
+    Controls::guarded([&] { m_classes = ClassTable::classes(); });
+    for (const ClassTable::Class& c : m_classes)
+        CbClass->addItem(QString::number(c.ClassNumber) + QStringLiteral(" - ") + c.ClassName);
+    CbRing->setCurrentIndex(-1);
+    CbClass->setCurrentIndex(-1);
+}
+
+void FrmAssignments::Set_Week(qint16 meet) {
+    m_week = meet;
+}
+
+void FrmAssignments::CmdAddPlacings_Click() {
+    if (CbRing->currentIndex() < 0) {
+        Messages::notice(
+            QStringLiteral("You must provide the ring number you are trying to place."));
+        return;
+    }
+    const int position = CbClass->currentIndex();
+    if (position < 0 || position >= m_classes.size()) {
+        Messages::notice(QStringLiteral("You must provide the class you are trying to place."));
+        return;
+    }
+    auto* form = new FrmPlaceAssign;
+    if (form->InitializeForm(qint16(CbRing->currentIndex() + 1),
+                             qint16(m_classes.at(position).ClassNumber), m_week))
+        openScreen(form);
+    else
+        form->deleteLater(); // it has said why; this screen stays
+}

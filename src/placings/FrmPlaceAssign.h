@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/FormBase.h"
+#include "placings/PlacingStore.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// Class Placings: the first to eighth place of one class in one ring at a meet.
+class FrmPlaceAssign : public FormBase {
+    Q_OBJECT
+public:
+    FrmPlaceAssign();
+
+    // Fills the screen for the class, ring and meet with the riders offered and the places
+    // stored. False, after telling the secretary why, when the screen cannot be used.
+    bool InitializeForm(qint16 ring, qint16 classNumber, qint16 meet);
+
+private slots:
+    void CmdSubmit_Click();
+    void CmdCancel_Click();
+
+private:
+    QLabel* LblRing;
+    QLabel* TxtRing;
+    QLabel* LblWeek;
+    QLabel* TxtWeek;
+    QLabel* LblClass;
+    QLabel* TxtClass;
+    std::array<QLabel*, 8> LblPlace{};
+    std::array<QComboBox*, 8> CbPlacing{};
+    QPushButton* CmdSubmit;
+    QPushButton* CmdCancel;
+
+    qint16 m_ring = 0;
+    qint16 m_class = 0;
+    qint16 m_week = 0;
+    // Line k (k >= 1) of every place list is m_offered[k - 1]; line 0 is "N/A".
+    QVector<PlacingStore::Offered> m_offered;
+};

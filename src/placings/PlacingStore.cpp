@@ -1,0 +1,58 @@
+#include "placings/PlacingStore.h"
+
+#include "data/Sql.h"
+#include "data/Transaction.h"
+
+#include <QSqlQuery>
+
+namespace PlacingStore {
+
+QVector<Offered> offered(int ring, int classNumber, qint16 week) {
+    return Sql::rows<Offered>(
+        "SELECT TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName FROM TblEntry"
+        " INNER JOIN TblPerson ON TblEntry.RiderNumber = TblPerson.RiderNumber"
+        " INNER JOIN TblRing ON TblRing.TeamCode = TblPerson.TeamCode"
+        " AND TblRing.Week = TblEntry.Week"
+        " WHERE TblEntry.Week = ? AND TblEntry.ClassNumber = ? AND TblRing.RingNumber = ?"
+        " ORDER BY TblPerson.RiderNumber, TblPerson.rowid",
+        {week, classNumber, ring}, [](const QSqlQuery& q) {
+            return Offered{Sql::text(q, "RiderNumber"), Sql::text(q, "FirstName"),
+                           Sql::text(q, "LastName")};
+        });
+}
+
+QHash<QString, Partner> partners(qint16 week) {
+    QHash<QString, Partner> out;
+    QSqlQuery q = Sql::run("SELECT RiderNumber, PartnerNumber, PartnerFirst, PartnerLast"
+                           " FROM TblPairing WHERE Week = ? ORDER BY rowid",
+                           {week});
+    while (q.next()) {
+        const QString rider = Sql::text(q, "RiderNumber").toCaseFolded();
+        if (!out.contains(rider)) // the first pairing of a rider counts
+            out.insert(rider, {Sql::text(q, "PartnerNumber"), Sql::text(q, "PartnerFirst"),
+                               Sql::text(q, "PartnerLast")});
+    }
+    return out;
+}
+
+QVector<Placing> placings(int classNumber, int ring, qint16 week) {
+    return Sql::rows<Placing>(
+        "SELECT Place, RiderNumber FROM TblPlacing WHERE ClassNumber = ? AND Ring = ?"
+        " AND Week = ? ORDER BY Place",
+        {classNumber, ring, week}, [](const QSqlQuery& q) {
+            return Placing{q.value("Place").toInt(), Sql::text(q, "RiderNumber")};
+        });
+}
+
+void replace(int classNumber, int ring, qint16 week, const QVector<Placing>& rows) {
+    Transaction tx;
+    Sql::run("DELETE FROM TblPlacing WHERE ClassNumber = ? AND Ring = ? AND Week = ?",
+             {classNumber, ring, week});
+    for (const Placing& p : rows)
+        Sql::run("INSERT INTO TblPlacing (ClassNumber, Ring, Week, Place, RiderNumber, Points)"
+                 " VALUES (?, ?, ?, ?, ?, ?)",
+                 {classNumber, ring, week, p.Place, p.RiderNumber, 9 - p.Place});
+    tx.commit();
+}
+
+} // namespace PlacingStore

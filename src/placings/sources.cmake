@@ -1,0 +1,7 @@
+list(APPEND COLTS_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PlacingStore.cpp
+)
+list(APPEND COLTS_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/FrmAssignments.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FrmPlaceAssign.cpp
+)
