@@ -9,10 +9,12 @@
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 #include "entries/frmClassAssignments.h"
+#include "placings/FrmPlaceAssign.h"
 #include "rings/FrmRingAssign.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -20,6 +22,7 @@
 #include <QScrollBar>
 #include <QSqlQuery>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 
@@ -91,7 +94,10 @@ int main(int argc, char* argv[]) {
         grid->show();
         QApplication::processEvents();
         gridOpen << msSince(timer);
-        auto* box = grid->findChild<QAbstractButton*>(QStringLiteral("ChbArrayControl(20)"));
+        // A box of a class with room for more entries.
+        QAbstractButton* box = nullptr;
+        for (int i = 1; !box || !box->isEnabled(); ++i)
+            box = grid->findChild<QAbstractButton*>(QStringLiteral("ChbArrayControl(%1)").arg(i));
         for (int c = 0; c < 4; ++c) {
             timer.restart();
             box->click();
@@ -104,6 +110,37 @@ int main(int argc, char* argv[]) {
         submit << msSince(timer);
         delete guard.data(); // a successful Submit has closed and deleted it already
     }
+
+    // The placing screen of the class and ring with the most riders offered: open, Submit.
+    const auto crowded = Sql::first<std::array<int, 4>>(
+        "SELECT TblEntry.Week, TblRing.RingNumber, TblEntry.ClassNumber, COUNT(*) AS Riders"
+        " FROM TblEntry INNER JOIN TblPerson ON TblEntry.RiderNumber = TblPerson.RiderNumber"
+        " INNER JOIN TblRing ON TblRing.TeamCode = TblPerson.TeamCode"
+        " AND TblRing.Week = TblEntry.Week"
+        " GROUP BY 1, 2, 3 ORDER BY Riders DESC LIMIT 1",
+        {}, [](const QSqlQuery& q) {
+            return std::array<int, 4>{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(),
+                                      q.value(3).toInt()};
+        });
+    QVector<double> placingOpen, placingSubmit;
+    for (int k = 0; crowded && k < runs; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        auto* form = new FrmPlaceAssign;
+        const QPointer<FrmPlaceAssign> guard(form);
+        form->InitializeForm(qint16((*crowded)[1]), qint16((*crowded)[2]), qint16((*crowded)[0]));
+        form->show();
+        QApplication::processEvents();
+        placingOpen << msSince(timer);
+        for (int p = 0; p < 8; ++p) // all eight places taken
+            form->findChild<QComboBox*>(QStringLiteral("CbPlacing(%1)").arg(p))
+                ->setCurrentIndex(p + 1);
+        timer.restart();
+        form->findChild<QPushButton*>(QStringLiteral("CmdSubmit"))->click();
+        QApplication::processEvents();
+        placingSubmit << msSince(timer);
+        delete guard.data();
+    }
     Messages::setPresenter(nullptr);
 
     std::printf("median of %d runs on %s\n", runs, qPrintable(path));
@@ -114,5 +151,9 @@ int main(int argc, char* argv[]) {
                     "Submit %6.2f ms\n",
                     biggest->second, BenchSupport::median(gridOpen), BenchSupport::median(boxClick),
                     BenchSupport::median(submit));
+    if (crowded)
+        std::printf("placing entry, %d riders offered: open %7.2f ms, Submit %6.2f ms\n",
+                    (*crowded)[3], BenchSupport::median(placingOpen),
+                    BenchSupport::median(placingSubmit));
     return 0;
 }
