@@ -5,6 +5,7 @@
 #include "app/Fonts.h"
 #include "app/Messages.h"
 #include "placings/FrmPlaceAssign.h"
+#include "placings/FrmPointStanding.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,10 +23,9 @@ FrmAssignments::FrmAssignments()
     CbClass = dropDownList(this, "CbClass", 1440, 1200, 3495, 315);
     CmdAddPlacings = button(this, "CmdAddPlacings", "Add Placings", 5520, 1200, 1815, 375);
     CmdViewPoints = button(this, "CmdViewPoints", "View Points Standings", 2640, 2640, 2535, 495);
-    // The point standings are not part of the program yet.
-    CmdViewPoints->setEnabled(false);
     tabOrder({{0, CbRing}, {1, CmdAddPlacings}, {2, CbClass}, {3, CmdViewPoints}});
     connect(CmdAddPlacings, &QPushButton::clicked, this, &FrmAssignments::CmdAddPlacings_Click);
+    connect(CmdViewPoints, &QPushButton::clicked, this, &FrmAssignments::CmdViewPoints_Click);
 
     centre();
     for (int ring = 1; ring <= AppState::NumRings; ++ring)
@@ -39,6 +39,14 @@ FrmAssignments::FrmAssignments()
 
 void FrmAssignments::Set_Week(qint16 meet) {
     m_week = meet;
+}
+
+void FrmAssignments::CmdViewPoints_Click() {
+    auto* form = new FrmPointStanding;
+    if (form->InitializeForm(m_week))
+        openScreen(form);
+    else
+        form->deleteLater(); // it has said why; this screen stays
 }
 
 void FrmAssignments::CmdAddPlacings_Click() {

@@ -19,6 +19,7 @@ public:
 
 private slots:
     void CmdAddPlacings_Click();
+    void CmdViewPoints_Click();
 
 private:
     QLabel* LblPlacings;

@@ -44,6 +44,17 @@ QVector<Placing> placings(int classNumber, int ring, qint16 week) {
         });
 }
 
+QVector<Standings::Placing> placingsWithTeams(qint16 week) {
+    return Sql::rows<Standings::Placing>(
+        "SELECT TblTeam.TeamCode, TblPlacing.ClassNumber, TblPlacing.Place, TblPlacing.Points"
+        " FROM TblPlacing INNER JOIN TblPerson ON TblPlacing.RiderNumber = TblPerson.RiderNumber"
+        " INNER JOIN TblTeam ON TblTeam.TeamCode = TblPerson.TeamCode WHERE TblPlacing.Week = ?",
+        {week}, [](const QSqlQuery& q) {
+            return Standings::Placing{q.value("TeamCode").toInt(), q.value("ClassNumber").toInt(),
+                                      q.value("Place").toInt(), q.value("Points").toInt()};
+        });
+}
+
 void replace(int classNumber, int ring, qint16 week, const QVector<Placing>& rows) {
     Transaction tx;
     Sql::run("DELETE FROM TblPlacing WHERE ClassNumber = ? AND Ring = ? AND Week = ?",

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "placings/Standings.h"
+
 #include <QHash>
 #include <QString>
 #include <QVector>
@@ -30,6 +32,10 @@ QVector<Offered> offered(int ring, int classNumber, qint16 week);
 QHash<QString, Partner> partners(qint16 week);
 // The stored placings of the class, ring and meet, in place order.
 QVector<Placing> placings(int classNumber, int ring, qint16 week);
+// The placings of meet `week`, each with the team its rider belongs to now; placings of
+// riders or teams no longer stored count for nobody.
+QVector<Standings::Placing> placingsWithTeams(qint16 week);
+
 // Replaces the placings of the class, ring and meet with `rows`, each earning 9 - place
 // points, all or nothing.
 void replace(int classNumber, int ring, qint16 week, const QVector<Placing>& rows);

@@ -1,13 +1,17 @@
 // The class placings selector and the placing entry screen, driven as the secretary would.
 #include "app/AppState.h"
 #include "app/FrmMain.h"
+#include "app/Twips.h"
 #include "data/Sql.h"
+#include "placings/Standings.h"
 #include "support/TestProgram.h"
 #include "support/Texts.h"
 #include "support/WriteLock.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 using Answer = MessagePresenter::Answer;
@@ -185,6 +189,150 @@ private slots:
         QCOMPARE(visibleWindows(), QStringList{"FrmPlaceAssign"});
         QCOMPARE(place(form, 1)->currentText(), QString("100 - Bo Cole"));
         QCOMPARE(placingsOf(4, 1, 1), QString("1:300:8"));
+    }
+
+    void standingsTally_data() {
+        QTest::addColumn<QString>("placings"); // team:class:place, points 9 - place
+        QTest::addColumn<QString>("expected"); // team: class places/points ...
+        QTest::newRow("first and third in 2, second in 5") << "1:2:1 1:5:2 1:2:3"
+                                                           << "1: 2 1,3/14 5 2/21";
+        QTest::newRow("two rings' firsts in one cell") << "1:1:1 1:1:1"
+                                                       << "1: 1 1,1/16";
+        QTest::newRow("teams apart, the relay once") << "2:18:1 1:3:8 2:1:4"
+                                                     << "1: 3 8/1 | 2: 1 4/5 18 1/13";
+        QTest::newRow("no placings") << ""
+                                     << "";
+    }
+    void standingsTally() {
+        QFETCH(QString, placings);
+        QFETCH(QString, expected);
+        QVector<Standings::Placing> rows;
+        for (const QString& p : placings.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList f = p.split(':');
+            rows.push_back({f[0].toInt(), f[1].toInt(), f[2].toInt(), 9 - f[2].toInt()});
+        }
+        const auto tally = Standings::tally(rows);
+        QList<qint32> teams = tally.keys();
+        std::sort(teams.begin(), teams.end());
+        QStringList out;
+        for (qint32 team : teams) {
+            QString line = QString::number(team) + ":";
+            for (int c = 1; c <= 18; ++c) {
+                const auto& row = tally[team];
+                QCOMPARE(row.places[c].isEmpty(), row.points[c].isEmpty());
+                if (!row.places[c].isEmpty())
+                    line += QString(" %1 %2/%3").arg(c).arg(row.places[c], row.points[c]);
+            }
+            out << line;
+        }
+        QCOMPARE(out.join(" | "), expected);
+    }
+
+    void standingsGeometry_data() {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<int>("teams");
+        QTest::addColumn<QString>("expected"); // cols rows | lines | right bottom | bar maxima
+        QTest::newRow("800 x 600, 20 teams")
+            << 12000 << 9000 << 20 << "13 8 | 14 9 8 | 10785 7460 | 12 5";
+        QTest::newRow("800 x 600, 5 teams")
+            << 12000 << 9000 << 5 << "13 8 | 14 6 5 | 10785 5300 | - 5";
+        QTest::newRow("1280 x 1024, 20 teams")
+            << 19200 << 15360 << 20 << "25 17 | 19 18 17 | 14010 13940 | 3 -";
+    }
+    void standingsGeometry() {
+        QFETCH(int, screenWidth);
+        QFETCH(int, screenHeight);
+        QFETCH(int, teams);
+        QFETCH(QString, expected);
+        const int w = screenWidth - 100, h = screenHeight - 600;
+        const Standings::Grid g = Standings::grid(w, h, teams);
+        const auto maximum = [](const Standings::Bar& b) {
+            return b.shown ? QString::number(b.maximum) : QString("-");
+        };
+        QCOMPARE(QString("%1 %2 | %3 %4 %5 | %6 %7 | %8 %9")
+                     .arg(g.colsShown)
+                     .arg(g.rowsShown)
+                     .arg(g.verticalLines)
+                     .arg(g.horizontalLines)
+                     .arg(g.middleLines)
+                     .arg(g.gridRight)
+                     .arg(g.gridBottom)
+                     .arg(maximum(Standings::verticalBar(w, h, g.rowsShown, teams)),
+                          maximum(Standings::horizontalBar(w, h, g.colsShown))),
+                 expected);
+    }
+
+    void standingsShowEachTeamsPlacesAndPointsAsScrolled() {
+        TestProgram program;
+        AppState::ScreenWidth = 12000;
+        AppState::ScreenHeight = 9000;
+        // Eleven teams of division A named T01..T11, and two teams named Twin in division B.
+        for (int k = 1; k <= 11; ++k)
+            Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (?, ?, 'A')",
+                     {k, QString("T%1").arg(k, 2, 10, QChar('0'))});
+        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (12, 'Twin', 'B'),"
+                 " (13, 'Twin', 'B')");
+        for (int k = 1; k <= 13; ++k)
+            Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (?, ?)",
+                     {QString("r%1").arg(k), k});
+        const auto placed = [](int week, int ring, int classNumber, int place, int rider) {
+            Sql::run("INSERT INTO TblPlacing (ClassNumber, Ring, Week, Place, RiderNumber, Points)"
+                     " VALUES (?, ?, ?, ?, ?, ?)",
+                     {classNumber, ring, week, place, QString("r%1").arg(rider), 9 - place});
+        };
+        placed(1, 1, 2, 1, 1);
+        placed(1, 2, 2, 3, 1);
+        placed(1, 1, 5, 2, 1);
+        placed(2, 1, 5, 1, 1); // another meet
+        placed(1, 1, 18, 4, 13);
+        placed(1, 1, 3, 2, 12);
+        placed(1, 1, 1, 1, 10);
+        Sql::run("UPDATE TblPerson SET TeamCode = 11 WHERE RiderNumber = 'r10'"); // moved team
+        QWidget* selector = openSelector();
+        QVERIFY(selector);
+        QVERIFY(click(selector, "CmdViewPoints"));
+        QWidget* grid = window("FrmPointStanding");
+        QVERIFY(grid);
+        const auto cell = [grid](const char* array, int team, int classNumber) {
+            auto* box = control<QLineEdit>(
+                grid, QString("%1(%2)").arg(array).arg((team - 1) * 18 + classNumber));
+            return box ? box->text() : QString("<not in view>");
+        };
+        QCOMPARE(control<QLabel>(grid, "LblDistrict")->text(), QString("District 7"));
+        QCOMPARE(cell("TxtPlacingArray", 1, 2) + " " + cell("TxtPointArray", 1, 2),
+                 QString("1,3 14"));
+        QCOMPARE(cell("TxtPlacingArray", 1, 5) + " " + cell("TxtPointArray", 1, 5),
+                 QString("2 21"));
+        QCOMPARE(cell("TxtPointArray", 1, 3), QString());
+        QCOMPARE(cell("TxtPlacingArray", 11, 1), QString("<not in view>"));
+        // Scrolled to the bottom: the last teams' texts go with their teams.
+        auto* bar = control<QScrollBar>(grid, "Chbvscroll");
+        QCOMPARE(bar->maximum(), 5);
+        bar->setValue(5);
+        QCOMPARE(control<QLabel>(grid, "LblTeamArray(6)")->y(), Twips::toPixels(1750));
+        QCOMPARE(cell("TxtPlacingArray", 11, 1) + " " + cell("TxtPointArray", 11, 1),
+                 QString("1 8"));
+        QCOMPARE(cell("TxtPlacingArray", 12, 3) + " " + cell("TxtPointArray", 12, 3),
+                 QString("2 7"));
+        QCOMPARE(cell("TxtPlacingArray", 13, 3) + cell("TxtPlacingArray", 12, 18),
+                 QString("<not in view>")); // the other Twin placed no one
+        control<QScrollBar>(grid, "Chbhscroll")->setValue(5);
+        QCOMPARE(cell("TxtPlacingArray", 13, 18) + " " + cell("TxtPointArray", 13, 18),
+                 QString("4 5"));
+        QVERIFY(!control<QLabel>(grid, "lbltitlearray(5)")->isVisibleTo(grid));
+        grid->close();
+        settle();
+        QCOMPARE(visibleWindows(), QStringList{"FrmAssignments"});
+    }
+
+    void standingsOfADistrictWithoutTeamsAreNotShown() {
+        TestProgram program;
+        QWidget* selector = openSelector();
+        QVERIFY(selector);
+        QVERIFY(click(selector, "CmdViewPoints"));
+        QCOMPARE(program.presenter.texts(), QStringList{"This error should not be reached"});
+        QCOMPARE(visibleWindows(), QStringList{"FrmAssignments"});
     }
 };
 
