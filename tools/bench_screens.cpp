@@ -10,6 +10,7 @@
 #include "data/Sql.h"
 #include "entries/frmClassAssignments.h"
 #include "placings/FrmPlaceAssign.h"
+#include "placings/FrmPointStanding.h"
 #include "rings/FrmRingAssign.h"
 
 #include <QAbstractButton>
@@ -143,6 +144,29 @@ int main(int argc, char* argv[]) {
     }
     Messages::setPresenter(nullptr);
 
+    // The point standings of meet 1: open, and steps of the vertical scroll bar.
+    QVector<double> standingsOpen, standingsStep;
+    for (int k = 0; k < runs; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        auto* form = new FrmPointStanding;
+        if (!form->InitializeForm(1)) {
+            delete form;
+            break;
+        }
+        form->show();
+        QApplication::processEvents();
+        standingsOpen << msSince(timer);
+        auto* bar = form->findChild<QScrollBar*>(QStringLiteral("Chbvscroll"));
+        for (int s = 0; s < 10 && bar->isVisible() && bar->value() < bar->maximum(); ++s) {
+            timer.restart();
+            bar->setValue(bar->value() + 1);
+            QApplication::processEvents();
+            standingsStep << msSince(timer);
+        }
+        delete form;
+    }
+
     std::printf("median of %d runs on %s\n", runs, qPrintable(path));
     std::printf("ring assignments: open %7.2f ms, one scroll step %6.2f ms\n",
                 BenchSupport::median(open), BenchSupport::median(step));
@@ -155,5 +179,8 @@ int main(int argc, char* argv[]) {
         std::printf("placing entry, %d riders offered: open %7.2f ms, Submit %6.2f ms\n",
                     (*crowded)[3], BenchSupport::median(placingOpen),
                     BenchSupport::median(placingSubmit));
+    if (!standingsOpen.isEmpty())
+        std::printf("point standings: open %7.2f ms, one scroll step %6.2f ms\n",
+                    BenchSupport::median(standingsOpen), BenchSupport::median(standingsStep));
     return 0;
 }
