@@ -1,65 +1,35 @@
 // The ring assignment form: its layout rules, and what it shows and stores for a meet.
-#include "app/AppState.h"
-#include "app/FrmMain.h"
 #include "app/Twips.h"
 #include "data/Sql.h"
-#include "rings/FrmRingAssign.h"
 #include "rings/RingLayout.h"
 #include "support/TestProgram.h"
 #include "support/Texts.h"
-#include "support/WriteLock.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
-using Answer = MessagePresenter::Answer;
-
 namespace {
 
-qint64 addTeam(const QString& name, const QString& division) {
-    return Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, ?)", {name, division})
-        .lastInsertId()
-        .toLongLong();
-}
-
-void assign(int week, qint64 team, int ring) {
-    Sql::run("INSERT INTO TblRing (Week, RingNumber, TeamCode) VALUES (?, ?, ?)",
-             {week, ring, team});
-}
-
-// Opens the form from the main control form for meet `meet`, as the secretary does.
-QWidget* openRings(int meet) {
-    auto* main = new FrmMain;
-    main->show();
-    control<QComboBox>(main, "CbWeek")->setCurrentIndex(meet - 1);
-    if (!click(main, "CmdRecord") || !click(main, "CmdRing"))
-        return nullptr;
-    return window("FrmRingAssign");
-}
-
-// The rings chosen on the form, row by row: "Oak Ridge (A)=2", 0 for none.
-QStringList chosen(QWidget* form, int rings) {
+// The rings chosen on the form of two rings, row by row: "Oak Ridge (A)=2", 0 for none.
+QStringList chosen(QWidget* form) {
     QStringList out;
     for (int i = 1; auto* team = control<QLabel>(form, QString("LblTeamArray(%1)").arg(i)); ++i) {
-        int ring = 0;
-        for (int r = 1; r <= rings; ++r) {
-            if (control<QRadioButton>(form, QString("ObArray(%1)").arg((i - 1) * rings + r))
-                    ->isChecked())
-                ring = r;
-        }
-        out << QString("%1=%2").arg(team->text()).arg(ring);
+        const auto on = [&](int ring) {
+            return control<QRadioButton>(form, QString("ObArray(%1)").arg(2 * i - 2 + ring))
+                ->isChecked();
+        };
+        out << QString("%1=%2").arg(team->text()).arg(on(1) ? 1 : on(2) ? 2 : 0);
     }
     return out;
 }
 
-QString storedRings(int week) {
-    return stored("SELECT group_concat(TeamCode || ':' || RingNumber) FROM"
-                  " (SELECT * FROM TblRing WHERE Week = ? ORDER BY TeamCode)",
-                  {week});
+// Every stored ring, as "meet:team:ring", by meet and team code.
+QString storedRings() {
+    return stored("SELECT group_concat(Week || ':' || TeamCode || ':' || RingNumber, ' ') FROM"
+                  " (SELECT * FROM TblRing ORDER BY Week, TeamCode)");
 }
 
 } // namespace
@@ -71,103 +41,89 @@ private slots:
 
     void layoutFollowsTheRingCount_data() {
         QTest::addColumn<int>("rings");
-        QTest::addColumn<int>("ringLeft");
-        QTest::addColumn<int>("frameWidth");
-        QTest::addColumn<int>("row3FirstOption");
-        QTest::addColumn<int>("extraWidth");
-        QTest::newRow("1 ring") << 1 << 3360 << 455 << 3 << 0;
-        QTest::newRow("2 rings") << 2 << 3650 << 1055 << 5 << 0;
-        QTest::newRow("3 rings") << 3 << 3940 << 1655 << 7 << 0;
-        QTest::newRow("5 rings") << 5 << 4520 << 2855 << 11 << 1200;
-        QTest::newRow("12 rings") << 12 << 6550 << 7055 << 25 << 5400;
+        // The left of the "Ring" heading, the width of a row's frame, the first option of row 3
+        // and the width the form gains.
+        QTest::addColumn<QList<int>>("designed");
+        QTest::newRow("1 ring") << 1 << QList<int>{3360, 455, 3, 0};
+        QTest::newRow("2 rings") << 2 << QList<int>{3650, 1055, 5, 0};
+        QTest::newRow("3 rings") << 3 << QList<int>{3940, 1655, 7, 0};
+        QTest::newRow("5 rings") << 5 << QList<int>{4520, 2855, 11, 1200};
+        QTest::newRow("12 rings") << 12 << QList<int>{6550, 7055, 25, 5400};
     }
     void layoutFollowsTheRingCount() {
         QFETCH(int, rings);
-        QFETCH(int, ringLeft);
-        QFETCH(int, frameWidth);
-        QFETCH(int, row3FirstOption);
-        QFETCH(int, extraWidth);
-        QCOMPARE(RingLayout::ringHeadingLeft(rings), ringLeft);
-        QCOMPARE(RingLayout::frameWidth(rings), frameWidth);
-        QCOMPARE(RingLayout::optionIndex(3, 1, rings), row3FirstOption);
-        QCOMPARE(RingLayout::optionIndex(3, rings, rings), row3FirstOption + rings - 1);
-        QCOMPARE(RingLayout::extraWidth(rings), extraWidth);
+        QFETCH(QList<int>, designed);
+        QCOMPARE((QList<int>{RingLayout::ringHeadingLeft(rings), RingLayout::frameWidth(rings),
+                             RingLayout::optionIndex(3, 1, rings), RingLayout::extraWidth(rings)}),
+                 designed);
+        QCOMPARE(RingLayout::optionIndex(3, rings, rings), designed[2] + rings - 1);
         // The widest form still fits the smallest screen the program accepts.
-        QVERIFY(5625 + extraWidth + 120 <= 12000);
+        QVERIFY(5625 + designed[3] + 120 <= 12000);
     }
 
-    void viewAfterAScroll_data() {
-        QTest::addColumn<int>("teams");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<int>("maximum");
-        QTest::newRow("no team") << 0 << 0 << 1 << 0 << 0;
-        QTest::newRow("10 teams") << 10 << 0 << 1 << 10 << 0;
-        QTest::newRow("15 teams") << 15 << 0 << 1 << 15 << 0;
-        QTest::newRow("16 teams, top") << 16 << 0 << 1 << 15 << 1;
-        QTest::newRow("16 teams, one step") << 16 << 1 << 2 << 16 << 1;
-        QTest::newRow("200 teams, bottom") << 200 << 185 << 186 << 200 << 185;
+    // Three teams, two of the same name and division, which only their codes tell apart; the
+    // district ran 3 rings at meet 3 and runs 2 now.
+    void submitReplacesOnlyThatMeet_data() {
+        QTest::addColumn<int>("meet");
+        QTest::addColumn<QStringList>("shown"); // the rings chosen when the form opens
+        QTest::addColumn<QList<int>>("clicks"); // the options clicked then
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("after");
+        const QString save = Texts::kSaveQuestion;
+        QTest::newRow("stored rings show, choices are stored")
+            << 2 << QStringList{"Fox Run (A)=0", "Oak Ridge (B)=2", "Oak Ridge (B)=1"}
+            << QList<int>{2, 5} << false << QStringList{save} << "1:2:1 2:1:2 2:2:2 2:3:1 3:1:3";
+        QTest::newRow("ring beyond the ring count, nothing chosen empties the meet")
+            << 3 << QStringList{"Fox Run (A)=0", "Oak Ridge (B)=0", "Oak Ridge (B)=0"}
+            << QList<int>{} << false
+            << QStringList{"These teams were assigned to a ring the district no longer runs (it "
+                           "runs 2 rings now), so they show no ring for meet 3: Oak Ridge (B). "
+                           "Choose their rings and press Submit.",
+                           save}
+            << "1:2:1 2:1:2 2:3:1 2:999:1";
+        QTest::newRow("under a lock nothing changes, the choices are kept")
+            << 2 << QStringList{"Fox Run (A)=0", "Oak Ridge (B)=2", "Oak Ridge (B)=1"}
+            << QList<int>{2} << true
+            << QStringList{save, "The database could not complete this action: database is "
+                                 "locked.\n\nNothing was changed."}
+            << "1:2:1 2:1:2 2:3:1 2:999:1 3:1:3";
     }
-    void viewAfterAScroll() {
-        QFETCH(int, teams);
-        QFETCH(int, value);
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(int, maximum);
-        const RingLayout::View view = RingLayout::view(teams, value);
-        QCOMPARE(view.first, first);
-        QCOMPARE(view.last, last);
-        QCOMPARE(RingLayout::scrollMaximum(teams), maximum);
-    }
-
-    void storedRingsShowAndSubmitReplacesOnlyThatMeet() {
+    void submitReplacesOnlyThatMeet() {
+        QFETCH(int, meet);
+        QFETCH(QStringList, shown);
+        QFETCH(QList<int>, clicks);
+        QFETCH(bool, locked);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, after);
         TestProgram program;
-        const qint64 oak = addTeam("Oak Ridge", "B");
-        const qint64 fox = addTeam("Fox Run", "A");
-        const qint64 twin = addTeam("Oak Ridge", "B"); // same name and division: code decides
-        const qint64 gone = 999;
-        assign(2, oak, 2);
-        assign(2, twin, 1);
-        assign(2, gone, 1);
-        assign(1, fox, 1);
-        QWidget* form = openRings(2);
+        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak Ridge', 'B'),"
+                 " (2, 'Fox Run', 'A'), (3, 'Oak Ridge', 'B')");
+        Sql::run("INSERT INTO TblRing (Week, TeamCode, RingNumber) VALUES (1, 2, 1), (2, 1, 2),"
+                 " (2, 3, 1), (2, 999, 1), (3, 1, 3)");
+        QWidget* form = openScreen("CmdRecord", "CmdRing", "FrmRingAssign", meet);
         QVERIFY(form);
-        QCOMPARE(control<QLabel>(form, "LblWeekNum")->text(), QString("2"));
-        QCOMPARE(chosen(form, 2),
-                 (QStringList{"Fox Run (A)=0", "Oak Ridge (B)=2", "Oak Ridge (B)=1"}));
-        QVERIFY(program.presenter.shown.isEmpty());
-
-        control<QRadioButton>(form, "ObArray(2)")->click(); // Fox Run to ring 2
-        control<QRadioButton>(form, "ObArray(5)")->click(); // the twin to ring 1 again
+        settle();
+        QCOMPARE(control<QLabel>(form, "LblWeekNum")->text(), QString::number(meet));
+        QCOMPARE(chosen(form), shown);
+        for (int option : clicks)
+            control<QRadioButton>(form, QString("ObArray(%1)").arg(option))->click();
         program.presenter.answer({Answer::Yes});
-        QVERIFY(click(form, "CmdSubmit"));
-        QCOMPARE(program.presenter.texts(), QStringList{Texts::kSaveQuestion});
-        QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
-        QCOMPARE(storedRings(2), QString("%1:2,%2:2,%3:1").arg(oak).arg(fox).arg(twin));
-        QCOMPARE(storedRings(1), QString("%1:1").arg(fox));
-    }
-
-    void submitWithNothingChosenEmptiesTheMeet() {
-        TestProgram program;
-        const qint64 oak = addTeam("Oak Ridge", "B");
-        assign(3, oak, 2);
-        assign(1, oak, 1);
-        QWidget* form = openRings(3);
-        QVERIFY(form);
-        control<QRadioButton>(form, "ObArray(2)")->setAutoExclusive(false);
-        control<QRadioButton>(form, "ObArray(2)")->setChecked(false);
-        program.presenter.answer({Answer::Yes});
-        QVERIFY(click(form, "CmdSubmit"));
-        QCOMPARE(count("SELECT COUNT(*) FROM TblRing WHERE Week = 3"), 0);
-        QCOMPARE(storedRings(1), QString("%1:1").arg(oak));
+        QVERIFY(click(form, "CmdSubmit", locked ? &program : nullptr));
+        QCOMPARE(program.presenter.texts(), boxes);
+        QCOMPARE(visibleWindows(), QStringList{locked ? "FrmRingAssign" : "FrmMain"});
+        if (locked) // the choice is kept
+            QVERIFY(
+                control<QRadioButton>(form, QString("ObArray(%1)").arg(clicks[0]))->isChecked());
+        QCOMPARE(storedRings(), after);
     }
 
     void scrollingMovesTheRowsAndHiddenRowsKeepTheirChoices() {
         TestProgram program;
         for (int k = 1; k <= 16; ++k)
-            addTeam(QString("Team %1").arg(k, 2, 10, QChar('0')), "A");
-        QWidget* form = openRings(1);
+            Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')",
+                     {QString("Team %1").arg(k, 2, 10, QChar('0'))});
+        QWidget* form = openScreen("CmdRecord", "CmdRing", "FrmRingAssign");
         QVERIFY(form);
         auto* bar = control<QScrollBar>(form, "TeamScroll");
         QVERIFY(bar->isEnabled());
@@ -180,7 +136,7 @@ private slots:
         QApplication::sendEvent(form, &notch);
         QCOMPARE(bar->value(), 1);
         QVERIFY(!control<QLabel>(form, "LblTeamArray(1)")->isVisibleTo(form));
-        for (int i = 2; i <= 16; ++i) {
+        for (int i = 2; i <= 16; ++i) { // moved up a row
             auto* label = control<QLabel>(form, QString("LblTeamArray(%1)").arg(i));
             QVERIFY(label->isVisibleTo(form));
             QCOMPARE(label->y(), Twips::toPixels(1000 + 400 * (i - 2)));
@@ -190,54 +146,7 @@ private slots:
         QVERIFY(control<QRadioButton>(form, "ObArray(1)")->isChecked());
         program.presenter.answer({Answer::Yes});
         QVERIFY(click(form, "CmdSubmit"));
-        QCOMPARE(count("SELECT COUNT(*) FROM TblRing WHERE Week = 1 AND RingNumber = 1"), 1);
-    }
-
-    void ringBeyondTheRingCountSelectsNothingAndIsReported() {
-        TestProgram program;
-        AppState::NumRings = 2;
-        const qint64 oak = addTeam("Oak Ridge", "B");
-        const qint64 fox = addTeam("Fox Run", "A");
-        assign(1, oak, 3); // the district ran 3 rings then
-        assign(1, fox, 2);
-        QWidget* form = openRings(1);
-        QVERIFY(form);
-        settle();
-        QCOMPARE(chosen(form, 2), (QStringList{"Fox Run (A)=2", "Oak Ridge (B)=0"}));
-        QCOMPARE(program.presenter.texts(),
-                 QStringList{"These teams were assigned to a ring the district no longer runs (it "
-                             "runs 2 rings now), so they show no ring for meet 1: Oak Ridge (B). "
-                             "Choose their rings and press Submit."});
-    }
-
-    void saveUnderALockChangesNothingAndKeepsTheChoices() {
-        TestProgram program;
-        const qint64 oak = addTeam("Oak Ridge", "B");
-        assign(1, oak, 1);
-        QWidget* form = openRings(1);
-        QVERIFY(form);
-        control<QRadioButton>(form, "ObArray(2)")->click();
-        {
-            WriteLock lock(program);
-            program.presenter.answer({Answer::Yes});
-            QVERIFY(click(form, "CmdSubmit"));
-        }
-        QCOMPARE(program.presenter.shown.size(), 2);
-        QVERIFY2(program.presenter.lastText().contains("locked"),
-                 qPrintable(program.presenter.lastText()));
-        QCOMPARE(visibleWindows(), QStringList{"FrmRingAssign"});
-        QVERIFY(control<QRadioButton>(form, "ObArray(2)")->isChecked());
-        QCOMPARE(storedRings(1), QString("%1:1").arg(oak));
-    }
-
-    void noTeamLeavesOnlyCancel() {
-        TestProgram program;
-        QWidget* form = openRings(1);
-        QVERIFY(form);
-        QVERIFY(!control<QWidget>(form, "CmdSubmit")->isEnabled());
-        program.presenter.answer({Answer::Yes});
-        QVERIFY(click(form, "CmdCancel"));
-        QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
+        QCOMPARE(storedRings(), QString("1:1:1"));
     }
 };
 

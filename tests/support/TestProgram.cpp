@@ -2,19 +2,23 @@
 
 #include "app/AppState.h"
 #include "app/FormBase.h"
+#include "app/FrmMain.h"
 #include "app/WindowConventions.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "support/WriteLock.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPointer>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStandardPaths>
 #include <QTest>
+#include <optional>
 
 void initTestApplication() {
     QStandardPaths::setTestModeEnabled(true);
@@ -123,18 +127,41 @@ bool click(QWidget* form, const QString& name) {
     return true;
 }
 
-QStringList tabVisits(QWidget* form, const QString& first) {
-    QStringList out;
-    QWidget* w = control(form, first);
-    while (w && !out.contains(w->objectName())) {
-        out << w->objectName();
-        do {
-            w = w->nextInFocusChain();
-        } while (w != form && (w->objectName().isEmpty() || !(w->focusPolicy() & Qt::TabFocus)));
-        if (w == form)
-            break;
+QWidget* openScreen(const QString& group, const QString& function, const QString& screen,
+                    int meet) {
+    QWidget* main = window(QStringLiteral("FrmMain"));
+    if (!main) {
+        main = new FrmMain;
+        main->show();
     }
-    return out;
+    control<QComboBox>(main, QStringLiteral("CbWeek"))->setCurrentIndex(meet - 1);
+    return click(main, group) && click(main, function) ? window(screen) : nullptr;
+}
+
+bool click(QWidget* form, const QString& name, TestProgram* lockedBy) {
+    std::optional<WriteLock> lock;
+    if (lockedBy)
+        lock.emplace(*lockedBy);
+    return click(form, name);
+}
+
+QStringList typed(QWidget* form) {
+    QStringList out;
+    for (const QLineEdit* box :
+         form->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly))
+        out << box->text();
+    return out << form->findChild<QComboBox*>()->currentText();
+}
+
+void fill(QWidget* form, const QStringList& texts) {
+    const auto boxes = form->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+    for (int k = 0; k < boxes.size(); ++k)
+        boxes.at(k)->setText(texts.value(k));
+    auto* list = form->findChild<QComboBox*>();
+    if (list->isEditable())
+        list->setEditText(texts.value(boxes.size()));
+    else
+        list->setCurrentIndex(list->findText(texts.value(boxes.size())));
 }
 
 QStringList items(QWidget* form, const QString& name) {

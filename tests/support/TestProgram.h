@@ -8,6 +8,8 @@
 #include <QVariantList>
 #include <QWidget>
 
+using Answer = MessagePresenter::Answer;
+
 // One test case's program: its own folder with a fresh delivered database, its own settings,
 // a screen of 16000 x 12000 twips and the scripted presenter. Closes every window and the
 // database when it goes.
@@ -57,9 +59,21 @@ template <typename T = QWidget> T* control(QWidget* form, const QString& name) {
 
 // Clicks a button as a user would: only when it is visible and enabled. False otherwise.
 bool click(QWidget* form, const QString& name);
+// The same, with the write lock of `lockedBy`'s database held by another connection meanwhile
+// (none when it is null).
+bool click(QWidget* form, const QString& name, TestProgram* lockedBy);
 
-// Names of the controls Tab visits, starting at `first`, until Tab comes back round.
-QStringList tabVisits(QWidget* form, const QString& first);
+// Opens `screen` from the main control form as the secretary does: the meet chosen, then the
+// group's button and the function's. Makes and shows the main form when there is none.
+QWidget* openScreen(const QString& group, const QString& function, const QString& screen,
+                    int meet = 1);
+
+// What a form holds: its text boxes in the order the form makes them, then the text of its
+// list ("" when nothing is chosen).
+QStringList typed(QWidget* form);
+// Types `texts` into the form's boxes in that order; the next text chooses the list's line,
+// or is typed into the list when it takes typing.
+void fill(QWidget* form, const QStringList& texts);
 
 // The lines of a list box or drop-down list, in order.
 QStringList items(QWidget* form, const QString& name);
