@@ -7,6 +7,7 @@
 #include "app/Messages.h"
 #include "entries/FrmEntries.h"
 #include "placings/FrmAssignments.h"
+#include "reports/ReportWindow.h"
 #include "riders/FrmRiderSearch.h"
 #include "rings/FrmRingAssign.h"
 #include "teams/FrmTeamSelect.h"
@@ -51,9 +52,6 @@ FrmMain::FrmMain()
               {11, CmdReports},
               {12, CmdStandingsRpt}});
 
-    // Functions whose screens are not part of the program yet stay unavailable.
-    CmdStandingsRpt->setEnabled(false);
-
     connect(CmdAdmin, &QPushButton::clicked, this, &FrmMain::CmdAdmin_Click);
     connect(CmdRecord, &QPushButton::clicked, this, &FrmMain::CmdRecord_Click);
     connect(CmdReports, &QPushButton::clicked, this, &FrmMain::CmdReports_Click);
@@ -63,6 +61,7 @@ FrmMain::FrmMain()
     connect(CmdRing, &QPushButton::clicked, this, &FrmMain::CmdRing_Click);
     connect(CmdEntry, &QPushButton::clicked, this, &FrmMain::CmdEntry_Click);
     connect(Cmdplacings, &QPushButton::clicked, this, &FrmMain::Cmdplacings_Click);
+    connect(CmdStandingsRpt, &QPushButton::clicked, this, &FrmMain::CmdStandingsRpt_Click);
 
     HideAllButtons();
     centre();
@@ -146,6 +145,12 @@ void FrmMain::Cmdplacings_Click() {
     auto* form = new FrmAssignments;
     form->Set_Week(meet);
     openScreen(form);
+}
+
+void FrmMain::CmdStandingsRpt_Click() {
+    QVector<Report::Row> rows;
+    if (Controls::guarded([&] { rows = Reports::teamStandings(); }))
+        ReportWindow::open(Reports::Kind::TeamStandings, rows);
 }
 
 void FrmMain::CmdRider_Click() {

@@ -30,6 +30,7 @@ private slots:
     void CmdRing_Click();
     void CmdEntry_Click();
     void Cmdplacings_Click();
+    void CmdStandingsRpt_Click();
 
 private:
     void HideAllButtons();

@@ -5,6 +5,7 @@
 #include "app/Messages.h"
 #include "entries/EntryStore.h"
 #include "entries/frmClassAssignments.h"
+#include "reports/FrmDataReports.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -22,10 +23,9 @@ FrmEntries::FrmEntries()
     CmdSubmit = button(this, "CmdSubmit", "Add Entries", 5520, 1920, 1815, 375);
     Line2 = line(this, "Line2", 120, 2760, 7560, 2760, 2);
     CmdReports = button(this, "CmdReports", "Generate Class Sheets", 2760, 3120, 2175, 615);
-    // The class sheets are not part of the program yet.
-    CmdReports->setEnabled(false);
     tabOrder({{0, CmdSubmit}, {1, CbTeamName}, {2, CmdReports}});
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmEntries::CmdSubmit_Click);
+    connect(CmdReports, &QPushButton::clicked, this, &FrmEntries::CmdReports_Click);
 
     centre();
     Controls::guarded([&] { m_teams = TeamStore::teams(); });
@@ -36,6 +36,12 @@ FrmEntries::FrmEntries()
 
 void FrmEntries::Set_Week(qint16 meet) {
     m_week = meet;
+}
+
+void FrmEntries::CmdReports_Click() {
+    auto* form = new FrmDataReports;
+    form->Set_Week(m_week);
+    openScreen(form);
 }
 
 void FrmEntries::CmdSubmit_Click() {

@@ -20,6 +20,7 @@ public:
 
 private slots:
     void CmdSubmit_Click();
+    void CmdReports_Click();
 
 private:
     QLabel* LblTeamClass;

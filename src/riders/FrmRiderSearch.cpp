@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/Messages.h"
+#include "reports/ReportWindow.h"
 #include "riders/FrmRiderEdit.h"
 #include "riders/FrmRiderEntry.h"
 
@@ -33,8 +34,6 @@ FrmRiderSearch::FrmRiderSearch()
     CmdDelete = button(this, "CmdDelete", "Delete Rider", 3720, 6600, 1335, 375);
     CmdRiderReport =
         button(this, "CmdRiderReport", "View Complete Rider List", 1800, 7320, 2055, 615);
-    // The complete rider list report is not part of the program yet.
-    CmdRiderReport->setEnabled(false);
 
     tabOrder({{0, TxtSearchFor},
               {1, LblSearchBy},
@@ -52,9 +51,16 @@ FrmRiderSearch::FrmRiderSearch()
     connect(CmdAdd, &QPushButton::clicked, this, &FrmRiderSearch::CmdAdd_Click);
     connect(CmdEdit, &QPushButton::clicked, this, &FrmRiderSearch::CmdEdit_Click);
     connect(CmdDelete, &QPushButton::clicked, this, &FrmRiderSearch::CmdDelete_Click);
+    connect(CmdRiderReport, &QPushButton::clicked, this, &FrmRiderSearch::CmdRiderReport_Click);
 
     centre();
     TxtSearchFor->setFocus();
+}
+
+void FrmRiderSearch::CmdRiderReport_Click() {
+    QVector<Report::Row> rows;
+    if (Controls::guarded([&] { rows = Reports::riderList(); }))
+        ReportWindow::open(Reports::Kind::RiderList, rows);
 }
 
 void FrmRiderSearch::Form_Activate() {

@@ -27,6 +27,7 @@ private slots:
     void CmdAdd_Click();
     void CmdEdit_Click();
     void CmdDelete_Click();
+    void CmdRiderReport_Click();
 
 private:
     // The selected line, or -1.

@@ -1,0 +1,205 @@
+#include "reports/ReportLayout.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+namespace Report {
+
+namespace {
+
+constexpr int kBodyTop = kMargin;
+constexpr int kBodyBottom = kPageHeight - kMargin;
+constexpr int kRight = kPageWidth - kMargin;
+
+// The font measured in twips whatever the screen: one pixel of it stands for one twip (a
+// point is 20 twips).
+QFont twipsFont(const Font& f) {
+    QFont font(f.family);
+    font.setPixelSize(qRound(f.points * 20));
+    font.setBold(f.bold);
+    return font;
+}
+
+double textWidth(const QString& text, const Font& f) {
+    return QFontMetricsF(twipsFont(f)).horizontalAdvance(text);
+}
+
+QString fieldText(const QVariant& value) {
+    if (!value.isValid() || value.isNull())
+        return QString();
+    if (value.typeId() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'g', 15);
+    return value.toString();
+}
+
+class Pager {
+public:
+    Pager(const Definition& d, const QHash<QString, QString>& captions)
+        : m_def(d), m_captions(captions) {}
+
+    QVector<Page> run(const QVector<Row>& rows) {
+        // The first page opens with the report header, then the page header.
+        m_pages.push_back({});
+        put(QStringLiteral("ReportHeader"), m_def.reportHeader, {}, {});
+        put(QStringLiteral("PageHeader"), m_def.pageHeader, {}, {});
+        m_pageTop = m_y;
+        if (m_def.groupBy.isEmpty()) {
+            for (const Row& row : rows)
+                place(QStringLiteral("Detail"), m_def.detail, row, {});
+        } else {
+            for (int start = 0; start < rows.size();) {
+                int end = start;
+                while (end < rows.size() &&
+                       rows.at(end).value(m_def.groupBy) == rows.at(start).value(m_def.groupBy))
+                    ++end;
+                const QVector<Row> group = rows.mid(start, end - start);
+                place(QStringLiteral("GroupHeader"), m_def.groupHeader, group.first(), group);
+                for (const Row& row : group)
+                    place(QStringLiteral("Detail"), m_def.detail, row, group);
+                place(QStringLiteral("GroupFooter"), m_def.groupFooter, group.first(), group);
+                start = end;
+            }
+        }
+        place(QStringLiteral("ReportFooter"), m_def.reportFooter, {}, {});
+        finishPage();
+        // The page count is known only now.
+        const QString total = QString::number(m_pages.size());
+        for (Page& page : m_pages)
+            for (Placed& p : page)
+                if (p.text == QLatin1String("\x01PageCount"))
+                    p.text = total;
+        return m_pages;
+    }
+
+private:
+    int bodyBottom() const { return kBodyBottom - m_def.pageFooter.height; }
+
+    void newPage() {
+        m_pages.push_back({});
+        m_y = kBodyTop;
+        put(QStringLiteral("PageHeader"), m_def.pageHeader, {}, {});
+        m_pageTop = m_y;
+    }
+
+    void finishPage() {
+        m_y = bodyBottom();
+        put(QStringLiteral("PageFooter"), m_def.pageFooter, {}, {});
+    }
+
+    // A section in the body: never split; on a new page when it does not fit.
+    void place(const QString& name, const Section& s, const Row& row, const QVector<Row>& group) {
+        if (s.height == 0)
+            return;
+        if (m_y + s.height > bodyBottom() && m_y > m_pageTop) { // a section taller than a page stays
+            finishPage();
+            newPage();
+        }
+        put(name, s, row, group);
+    }
+
+    void put(const QString& name, const Section& s, const Row& row, const QVector<Row>& group) {
+        if (s.height == 0)
+            return;
+        const int sectionTop = m_y;
+        Page& page = m_pages.last();
+        const int first = int(page.size());
+        for (const Item& item : s.items) {
+            Placed p;
+            p.section = name;
+            p.font = item.font;
+            p.centred = item.centred;
+            p.rect = QRect(kMargin + item.left, sectionTop + item.top, item.width, item.height);
+            switch (item.kind) {
+            case Item::Kind::Line:
+                p.line = true;
+                p.rect.setHeight(0);
+                break;
+            case Item::Kind::Label:
+                p.text = item.name.isEmpty() ? item.text : m_captions.value(item.name, item.text);
+                break;
+            case Item::Kind::Field:
+                p.text = fieldText(row.value(item.text));
+                break;
+            case Item::Kind::Sum: {
+                double sum = 0;
+                for (const Row& r : group)
+                    sum += r.value(item.text).toDouble();
+                p.text = QString::number(sum, 'g', 15);
+                break;
+            }
+            case Item::Kind::PageNumber:
+                p.text = QString::number(m_pages.size());
+                break;
+            case Item::Kind::PageCount:
+                p.text = QStringLiteral("\x01PageCount");
+                break;
+            }
+            page.push_back(p);
+        }
+        fitTexts(page, first);
+        m_y = sectionTop + s.height;
+    }
+
+    // A text wider than its box runs on to the right while the line is free there, and is
+    // shortened with an ellipsis only where it would run into the next item.
+    static void fitTexts(Page& page, int first) {
+        for (int k = first; k < page.size(); ++k) {
+            Placed& p = page[k];
+            if (p.line || p.text.isEmpty() || p.text.startsWith(QLatin1Char('\x01')))
+                continue;
+            const double needed = textWidth(p.text, p.font);
+            if (needed <= p.rect.width())
+                continue;
+            int limit = kRight;
+            for (int o = first; o < page.size(); ++o) {
+                const Placed& other = page.at(o);
+                const bool sameLine = !other.line && other.rect.top() < p.rect.bottom() &&
+                                      p.rect.top() < other.rect.bottom();
+                if (o != k && sameLine && other.rect.left() > p.rect.left())
+                    limit = std::min(limit, other.rect.left());
+            }
+            const int room = std::max(p.rect.width(), limit - p.rect.left());
+            p.rect.setWidth(std::min(room, int(std::ceil(needed))));
+            if (needed > room) {
+                p.text = QFontMetricsF(twipsFont(p.font)).elidedText(p.text, Qt::ElideRight, room);
+            }
+        }
+    }
+
+    const Definition& m_def;
+    const QHash<QString, QString>& m_captions;
+    QVector<Page> m_pages;
+    int m_y = kBodyTop;
+    int m_pageTop = kBodyTop; // where the body of the current page begins
+};
+
+} // namespace
+
+QVector<Page> layout(const Definition& definition, const QVector<Row>& rows,
+                     const QHash<QString, QString>& captions) {
+    return Pager(definition, captions).run(rows);
+}
+
+QString trace(const QVector<Page>& pages) {
+    QStringList lines;
+    for (int n = 0; n < pages.size(); ++n) {
+        for (const Placed& p : pages.at(n)) {
+            const QRect& r = p.rect;
+            lines << QStringLiteral("%1 %2 %3,%4 %5x%6 %7%8 %9")
+                         .arg(n + 1)
+                         .arg(p.section)
+                         .arg(r.left())
+                         .arg(r.top())
+                         .arg(r.width())
+                         .arg(r.height())
+                         .arg(p.font.points)
+                         .arg(p.font.bold ? QStringLiteral("b") : QString())
+                         .arg(p.line ? QStringLiteral("line") : QLatin1Char('"') + p.text + '"');
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace Report

@@ -1,0 +1,187 @@
+#include "reports/ReportWindow.h"
+
+#include "app/AppState.h"
+#include "app/Controls.h"
+#include "app/Messages.h"
+#include "app/Twips.h"
+#include "reports/ReportPainter.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPointer<ReportWindow> g_windows[4];
+
+// A field as spreadsheets read it: quoted where it holds a separator, a quote or a line break.
+QString csvField(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+        text.trimmed() == text)
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
+ReportWindow* ReportWindow::open(Reports::Kind kind, const QVector<Report::Row>& rows,
+                                 const QHash<QString, QString>& captions) {
+    QPointer<ReportWindow>& window = g_windows[int(kind)];
+    if (!window)
+        window = new ReportWindow(kind);
+    window->fill(rows, captions);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+ReportWindow* ReportWindow::find(Reports::Kind kind) {
+    return g_windows[int(kind)];
+}
+
+ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) {
+    const Reports::Design& design = Reports::design(kind);
+    setObjectName(design.layout.name);
+    setWindowTitle(design.title);
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_printer = new QPrinter(QPrinter::ScreenResolution);
+    m_printer->setPageSize(QPageSize(QPageSize::Letter));
+    m_printer->setFullPage(true);
+    m_preview = new QPrintPreviewWidget(m_printer, this);
+    m_preview->setObjectName(QStringLiteral("Preview"));
+    m_preview->setViewMode(QPrintPreviewWidget::SinglePageView);
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { ReportPainter::print(*printer, m_pages); });
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportWindow::showPage);
+
+    auto* bar = new QHBoxLayout;
+    const auto action = [this, bar](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        Controls::name(b, QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        bar->addWidget(b);
+        return b;
+    };
+    connect(action("CmdFirstPage", "|<"), &QPushButton::clicked, this, [this] {
+        m_preview->setCurrentPage(1);
+        showPage();
+    });
+    connect(action("CmdPreviousPage", "<"), &QPushButton::clicked, this, [this] {
+        m_preview->setCurrentPage(m_preview->currentPage() - 1);
+        showPage();
+    });
+    m_pageLabel = new QLabel(this);
+    Controls::name(m_pageLabel, QStringLiteral("LblPage"));
+    bar->addWidget(m_pageLabel);
+    connect(action("CmdNextPage", ">"), &QPushButton::clicked, this, [this] {
+        m_preview->setCurrentPage(m_preview->currentPage() + 1);
+        showPage();
+    });
+    connect(action("CmdLastPage", ">|"), &QPushButton::clicked, this, [this] {
+        m_preview->setCurrentPage(m_preview->pageCount());
+        showPage();
+    });
+    connect(action("CmdZoomOut", "-"), &QPushButton::clicked, m_preview,
+            [this] { m_preview->zoomOut(); });
+    connect(action("CmdZoomIn", "+"), &QPushButton::clicked, m_preview,
+            [this] { m_preview->zoomIn(); });
+    connect(action("CmdFitWidth", "Fit Width"), &QPushButton::clicked, m_preview,
+            &QPrintPreviewWidget::fitToWidth);
+    bar->addStretch();
+    connect(action("CmdPrint", "Print..."), &QPushButton::clicked, this,
+            &ReportWindow::CmdPrint_Click);
+    connect(action("CmdSavePdf", "Save as PDF..."), &QPushButton::clicked, this,
+            &ReportWindow::CmdSavePdf_Click);
+    connect(action("CmdSaveCsv", "Save rows as CSV..."), &QPushButton::clicked, this,
+            &ReportWindow::CmdSaveCsv_Click);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->addLayout(bar);
+    column->addWidget(m_preview, 1);
+
+    resize(Twips::toPixels(design.windowWidth), Twips::toPixels(design.windowHeight));
+    if (design.centred) {
+        const QPointF origin = Twips::centredOrigin(AppState::ScreenWidth, AppState::ScreenHeight,
+                                                    design.windowWidth, design.windowHeight);
+        move(Twips::toPixels(origin.x()), Twips::toPixels(origin.y()));
+    }
+}
+
+void ReportWindow::fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions) {
+    m_rows = rows;
+    m_pages = Report::layout(Reports::design(m_kind).layout, rows, captions);
+    m_preview->updatePreview();
+    m_preview->setCurrentPage(1);
+    showPage();
+}
+
+void ReportWindow::showPage() {
+    m_pageLabel->setText(QStringLiteral("Page %1 of %2")
+                             .arg(std::max(1, m_preview->currentPage()))
+                             .arg(m_pages.size()));
+}
+
+bool ReportWindow::savePdf(const QString& path, QString* error) const {
+    return ReportPainter::writePdf(m_pages, path, error);
+}
+
+bool ReportWindow::saveCsv(const QString& path, QString* error) const {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QStringList columns = Reports::design(m_kind).columns;
+    QStringList lines{QStringList(columns).join(QLatin1Char(','))};
+    for (const Report::Row& row : m_rows) {
+        QStringList fields;
+        for (const QString& column : columns)
+            fields << csvField(row.value(column).toString());
+        lines << fields.join(QLatin1Char(','));
+    }
+    // A byte order mark, so that spreadsheets read the file as UTF-8.
+    const QByteArray bytes = "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void ReportWindow::CmdPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        ReportPainter::print(printer, m_pages);
+}
+
+void ReportWindow::CmdSavePdf_Click() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"),
+                                                      windowTitle() + QStringLiteral(".pdf"),
+                                                      QStringLiteral("PDF files (*.pdf)"));
+    QString error;
+    if (!path.isEmpty() && !savePdf(path, &error))
+        Messages::notice(
+            QStringLiteral("The PDF file \"%1\" could not be written: %2.").arg(path, error));
+}
+
+void ReportWindow::CmdSaveCsv_Click() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save rows as CSV"),
+                                                      windowTitle() + QStringLiteral(".csv"),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    QString error;
+    if (!path.isEmpty() && !saveCsv(path, &error))
+        Messages::notice(
+            QStringLiteral("The CSV file \"%1\" could not be written: %2.").arg(path, error));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "reports/Reports.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPrintPreviewWidget;
+class QPrinter;
+class QPushButton;
+
+// The window a report shows in: the paged preview with page navigation and zoom, Print...,
+// Save as PDF... and Save rows as CSV.... Modeless; one window a report layout, which a new
+// opening fills anew and brings to the front.
+class ReportWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Shows report `kind` with `rows` (and the captions of its named labels) in its window.
+    static ReportWindow* open(Reports::Kind kind, const QVector<Report::Row>& rows,
+                              const QHash<QString, QString>& captions = {});
+    // The window of report `kind` when it is open.
+    static ReportWindow* find(Reports::Kind kind);
+
+    const QVector<Report::Page>& pages() const { return m_pages; }
+    const QVector<Report::Row>& rows() const { return m_rows; }
+    bool savePdf(const QString& path, QString* error) const;
+    bool saveCsv(const QString& path, QString* error) const;
+
+private slots:
+    void CmdPrint_Click();
+    void CmdSavePdf_Click();
+    void CmdSaveCsv_Click();
+
+private:
+    explicit ReportWindow(Reports::Kind kind);
+    void fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions);
+    void showPage();
+
+    Reports::Kind m_kind;
+    QVector<Report::Row> m_rows;
+    QVector<Report::Page> m_pages;
+    QPrinter* m_printer;
+    QPrintPreviewWidget* m_preview;
+    QLabel* m_pageLabel;
+};
