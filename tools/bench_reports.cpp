@@ -1,0 +1,87 @@
+// coltstracker-bench-reports FOLDER [--runs N]: times the reports on the database of a program
+// folder (made with coltstracker-district): reading and laying out each, its first page shown
+// in the report window, and its PDF. Prints the median of each in ms. Runs offscreen unless
+// told otherwise.
+#include "BenchSupport.h"
+#include "app/AppState.h"
+#include "app/Fonts.h"
+#include "data/DatabaseFile.h"
+#include "data/Sql.h"
+#include "reports/ReportPainter.h"
+#include "reports/ReportWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double timed(int runs, const std::function<void()>& step) {
+    QVector<double> times;
+    for (int k = 0; k < runs; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        times << timer.nsecsElapsed() / 1e6;
+    }
+    return BenchSupport::median(times);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString folder;
+    int runs = 0;
+    if (!BenchSupport::parse(app.arguments(), "coltstracker-bench-reports", 9, &folder, &runs))
+        return 2;
+    Fonts::install();
+    AppState::ScreenWidth = 19200;
+    AppState::ScreenHeight = 15360;
+    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
+    const QString error = DatabaseFile::open(path, Sql::kConnectionName);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    QTemporaryDir out;
+    struct Case {
+        const char* name;
+        Reports::Kind kind;
+        std::function<QVector<Report::Row>()> rows;
+    };
+    const Case cases[] = {
+        {"complete rider list", Reports::Kind::RiderList, [] { return Reports::riderList(); }},
+        {"team standings", Reports::Kind::TeamStandings, [] { return Reports::teamStandings(); }},
+        {"class sheet, ring 1 class 4", Reports::Kind::ClassEntries,
+         [] { return Reports::classSheet(1, 4, 1); }},
+    };
+    std::printf("median of %d runs on %s\n", runs, qPrintable(path));
+    for (const Case& c : cases) {
+        QVector<Report::Row> rows;
+        QVector<Report::Page> pages;
+        const double layout = timed(runs, [&] {
+            rows = c.rows();
+            pages = Report::layout(Reports::design(c.kind).layout, rows);
+        });
+        const double window = timed(runs, [&] {
+            ReportWindow* w = ReportWindow::open(c.kind, rows);
+            QApplication::processEvents();
+            w->close();
+            QApplication::processEvents();
+        });
+        QString failure;
+        const double pdf = timed(runs, [&] {
+            ReportPainter::writePdf(pages, out.filePath(QStringLiteral("report.pdf")), &failure);
+        });
+        std::printf("%-28s %5d rows %3d pages: read and laid out %7.2f ms, first page in the "
+                    "window %7.2f ms, PDF %7.2f ms\n",
+                    c.name, int(rows.size()), int(pages.size()), layout, window, pdf);
+    }
+    return 0;
+}
