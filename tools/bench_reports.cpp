@@ -1,7 +1,7 @@
-// coltstracker-bench-reports FOLDER [--runs N]: times the reports on the database of a program
-// folder (made with coltstracker-district): reading and laying out each, its first page shown
-// in the report window, and its PDF. Prints the median of each in ms. Runs offscreen unless
-// told otherwise.
+// coltstracker-bench-reports FOLDER [--runs N] [--keep DIR]: times the reports on the database
+// of a program folder (made with coltstracker-district): reading and laying out each, its first
+// page shown in the report window, and its PDF. Prints the median of each in ms; with --keep
+// the PDFs are left in DIR to be looked at. Runs offscreen unless told otherwise.
 #include "BenchSupport.h"
 #include "app/AppState.h"
 #include "app/Fonts.h"
@@ -49,7 +49,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    QTemporaryDir out;
+    QTemporaryDir temporary;
+    const int keepAt = app.arguments().indexOf(QStringLiteral("--keep"));
+    const QDir out(keepAt > 0 && keepAt + 1 < app.arguments().size()
+                       ? app.arguments().at(keepAt + 1)
+                       : temporary.path());
     struct Case {
         const char* name;
         Reports::Kind kind;
@@ -60,6 +64,8 @@ int main(int argc, char* argv[]) {
         {"team standings", Reports::Kind::TeamStandings, [] { return Reports::teamStandings(); }},
         {"class sheet, ring 1 class 4", Reports::Kind::ClassEntries,
          [] { return Reports::classSheet(1, 4, 1); }},
+        {"relay sheet, ring 1", Reports::Kind::ClassEntries18,
+         [] { return Reports::classSheet(1, 18, 1); }},
     };
     std::printf("median of %d runs on %s\n", runs, qPrintable(path));
     for (const Case& c : cases) {
@@ -67,7 +73,11 @@ int main(int argc, char* argv[]) {
         QVector<Report::Page> pages;
         const double layout = timed(runs, [&] {
             rows = c.rows();
-            pages = Report::layout(Reports::design(c.kind).layout, rows);
+            pages = Report::layout(
+                Reports::design(c.kind).layout, rows,
+                {{QStringLiteral("LblReportTitle"), Reports::classSheetTitle(QStringLiteral("7"))},
+                 {QStringLiteral("RhTitle"),
+                  Reports::classSheetHeading(1, QStringLiteral("4 - ..."))}});
         });
         const double window = timed(runs, [&] {
             ReportWindow* w = ReportWindow::open(c.kind, rows);
@@ -77,7 +87,8 @@ int main(int argc, char* argv[]) {
         });
         QString failure;
         const double pdf = timed(runs, [&] {
-            ReportPainter::writePdf(pages, out.filePath(QStringLiteral("report.pdf")), &failure);
+            ReportPainter::writePdf(
+                pages, out.filePath(Reports::design(c.kind).layout.name + ".pdf"), &failure);
         });
         std::printf("%-28s %5d rows %3d pages: read and laid out %7.2f ms, first page in the "
                     "window %7.2f ms, PDF %7.2f ms\n",
