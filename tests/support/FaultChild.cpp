@@ -27,7 +27,6 @@ class PrintingPresenter : public MessagePresenter {
 public:
     Answer present(const MessageRequest& request) override {
         std::printf("box: %s\n", qPrintable(request.text));
-        std::fflush(stdout);
         return Answer::Yes;
     }
 };
@@ -37,21 +36,16 @@ int start(const QString& folder) {
     const QString settingsHome = QDir::temp().filePath(
         QStringLiteral("faultchild-%1").arg(QCoreApplication::applicationPid()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsHome);
-    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
-    settings.setValue(QStringLiteral("ProgramConst/DistrictNumber"), QStringLiteral("4"));
-    settings.sync();
+    QSettings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"))
+        .setValue(QStringLiteral("ProgramConst/DistrictNumber"), QStringLiteral("4"));
     PrintingPresenter presenter;
     Messages::setPresenter(&presenter);
     const Startup::Result result = Startup::start(16000, 12000, folder);
-    if (!result.running) {
-        QDir(settingsHome).removeRecursively();
-        std::printf("not started\n");
-        return result.exitCode;
-    }
-    const bool saved = Controls::guarded([] { TeamStore::insertTeam("Saved", "A"); });
-    std::printf("%s\n", saved ? "saved" : "not saved");
+    const bool saved =
+        result.running && Controls::guarded([] { TeamStore::insertTeam("Saved", "A"); });
+    std::puts(!result.running ? "not started" : saved ? "saved" : "not saved");
     QDir(settingsHome).removeRecursively();
-    return 0;
+    return result.running ? 0 : result.exitCode;
 }
 
 int renumber(const QString& folder) {
@@ -61,25 +55,20 @@ int renumber(const QString& folder) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    for (long round = 0;; ++round) {
-        try {
-            auto rider = RiderStore::find(QStringLiteral("R1"));
-            const QString from = rider ? QStringLiteral("R1") : QStringLiteral("R2");
-            if (!rider)
-                rider = RiderStore::find(from);
+    try {
+        QString from = RiderStore::find("R1") ? "R1" : "R2", to = from == "R1" ? "R2" : "R1";
+        for (bool first = true;; first = false, std::swap(from, to)) {
+            auto rider = RiderStore::find(from);
             if (!rider)
                 return 3;
-            rider->RiderNumber =
-                from == QLatin1String("R1") ? QStringLiteral("R2") : QStringLiteral("R1");
+            rider->RiderNumber = to;
             RiderStore::update(from, *rider);
-        } catch (const DbError& e) {
-            std::fprintf(stderr, "%s\n", qPrintable(e.reason()));
-            return 2;
+            if (first)
+                std::puts("saving");
         }
-        if (round == 0) {
-            std::printf("saving\n");
-            std::fflush(stdout);
-        }
+    } catch (const DbError& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.reason()));
+        return 2;
     }
 }
 
@@ -87,6 +76,7 @@ int renumber(const QString& folder) {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IONBF, 0); // every line out at once
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QLatin1String("start"))

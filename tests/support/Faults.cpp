@@ -1,9 +1,9 @@
 #include "support/Faults.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Faults {
@@ -48,13 +48,8 @@ void damage(const QString& databasePath) {
     }
 }
 
-QString childProgram() {
-    return QStringLiteral(COLTS_FAULT_CHILD);
-}
-
-QString makedbProgram() {
-    return QStringLiteral(COLTS_MAKEDB);
-}
+const QString kChildProgram = QStringLiteral(COLTS_FAULT_CHILD);
+const QString kMakedbProgram = QStringLiteral(COLTS_MAKEDB);
 
 QString runUnprivileged(const QString& program, const QStringList& args, const QString& folder,
                         QString* skipReason) {
@@ -66,23 +61,15 @@ QString runUnprivileged(const QString& program, const QStringList& args, const Q
                                          "taken");
             return QString();
         }
-        command << setpriv << "--reuid=nobody"
-                << "--regid=nogroup"
-                << "--clear-groups";
+        command = QStringList{setpriv, "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
     }
     const QString copy = folder + QStringLiteral("/") + QFileInfo(program).fileName();
-    QFile::remove(copy);
     if (!QFile::copy(program, copy)) {
         *skipReason = QStringLiteral("the program could not be copied to %1").arg(folder);
         return QString();
     }
-    QFile(folder).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                 QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                 QFileDevice::ExeOther | QFileDevice::ReadGroup |
-                                 QFileDevice::ExeGroup);
-    QFile(copy).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                               QFileDevice::ReadOther | QFileDevice::ExeOther |
-                               QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+    ::chmod(qPrintable(folder), 0755);
+    ::chmod(qPrintable(copy), 0555);
     command << copy << args;
     QProcess child;
     child.setProcessChannelMode(QProcess::MergedChannels);

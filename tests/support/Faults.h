@@ -17,8 +17,7 @@ class FullDisk {
 public:
     FullDisk();
     ~FullDisk();
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
+    Q_DISABLE_COPY(FullDisk)
 
     bool mounted() const { return m_mounted; }
     QString skipReason() const { return m_skipReason; }
@@ -37,8 +36,8 @@ void damage(const QString& databasePath);
 
 // The fault child program (tests/support/FaultChild.cpp), and the tool that writes the
 // delivered database.
-QString childProgram();
-QString makedbProgram();
+extern const QString kChildProgram;
+extern const QString kMakedbProgram;
 
 // Runs `program` with `args` as an unprivileged user (root ignores file modes): the output,
 // or an empty text with `skipReason` set where that cannot be done here. `program` is

@@ -17,7 +17,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStandardPaths>
-#include <QTest>
 #include <optional>
 
 void initTestApplication() {
@@ -25,17 +24,11 @@ void initTestApplication() {
     WindowConventions::install(*qApp);
 }
 
-namespace {
-QString folderTemplate(const QString& under) {
-    return (under.isEmpty() ? QDir::tempPath() : under) + QStringLiteral("/program-XXXXXX");
-}
-} // namespace
-
-TestProgram::TestProgram(bool open, const QString& under) : m_dir(folderTemplate(under)) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       m_dir.filePath(QStringLiteral("settings")));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       m_dir.filePath(QStringLiteral("settings")));
+TestProgram::TestProgram(bool open, const QString& under)
+    : m_dir((under.isEmpty() ? QDir::tempPath() : under) + QStringLiteral("/program-XXXXXX")) {
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope,
+                           m_dir.filePath(QStringLiteral("settings")));
     const QString error = DatabaseFile::createDelivered(databasePath());
     if (!error.isEmpty())
         qFatal("%s", qPrintable(error));
@@ -49,16 +42,11 @@ TestProgram::TestProgram(bool open, const QString& under) : m_dir(folderTemplate
         openDatabase();
 }
 
-TestProgram::~TestProgram() {
-    end();
-}
-
 void TestProgram::end() {
     QList<QPointer<FormBase>> forms;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* form = qobject_cast<FormBase*>(w))
             forms << form;
-    }
     for (const QPointer<FormBase>& form : forms)
         delete form.data();
     settle();
@@ -85,8 +73,8 @@ void TestProgram::setDistrict(const QString& district, qint16 rings) {
 }
 
 void TestProgram::writeSetting(const QString& key, const QString& value) {
-    QSettings s(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
-    s.setValue(QStringLiteral("ProgramConst/") + key, value);
+    QSettings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"))
+        .setValue(QStringLiteral("ProgramConst/") + key, value);
 }
 
 QString TestProgram::readSetting(const QString& key) {
@@ -95,19 +83,17 @@ QString TestProgram::readSetting(const QString& key) {
 }
 
 QWidget* window(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == name)
             return w;
-    }
     return nullptr;
 }
 
 QStringList visibleWindows() {
     QStringList names;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && qobject_cast<FormBase*>(w))
             names << w->objectName();
-    }
     names.sort();
     return names;
 }
@@ -118,7 +104,10 @@ void settle() {
     QCoreApplication::processEvents();
 }
 
-bool click(QWidget* form, const QString& name) {
+bool click(QWidget* form, const QString& name, TestProgram* lockedBy) {
+    std::optional<WriteLock> lock;
+    if (lockedBy)
+        lock.emplace(*lockedBy);
     auto* button = control<QAbstractButton>(form, name);
     if (!button || !button->isVisibleTo(form) || !button->isEnabled())
         return false;
@@ -136,13 +125,6 @@ QWidget* openScreen(const QString& group, const QString& function, const QString
     }
     control<QComboBox>(main, QStringLiteral("CbWeek"))->setCurrentIndex(meet - 1);
     return click(main, group) && click(main, function) ? window(screen) : nullptr;
-}
-
-bool click(QWidget* form, const QString& name, TestProgram* lockedBy) {
-    std::optional<WriteLock> lock;
-    if (lockedBy)
-        lock.emplace(*lockedBy);
-    return click(form, name);
 }
 
 QStringList typed(QWidget* form) {

@@ -18,7 +18,7 @@ public:
     // `under`: the folder to make the program folder in (a small disk, say); the system's
     // temporary folder when empty.
     explicit TestProgram(bool openDatabase = true, const QString& under = QString());
-    ~TestProgram();
+    ~TestProgram() { end(); }
 
     // Closes every window and the database, as when the program ends.
     void end();
@@ -50,18 +50,14 @@ QStringList visibleWindows();
 void settle();
 
 template <typename T = QWidget> T* control(QWidget* form, const QString& name) {
-    if (!form)
-        return nullptr;
-    if (form->objectName() == name)
-        return qobject_cast<T*>(form);
-    return form->findChild<T*>(name);
+    return !form                        ? nullptr
+           : form->objectName() == name ? qobject_cast<T*>(form)
+                                        : form->findChild<T*>(name);
 }
 
-// Clicks a button as a user would: only when it is visible and enabled. False otherwise.
-bool click(QWidget* form, const QString& name);
-// The same, with the write lock of `lockedBy`'s database held by another connection meanwhile
-// (none when it is null).
-bool click(QWidget* form, const QString& name, TestProgram* lockedBy);
+// Clicks a button as a user would: only when it is visible and enabled. False otherwise. With
+// `lockedBy`, the write lock of its database is held by another connection meanwhile.
+bool click(QWidget* form, const QString& name, TestProgram* lockedBy = nullptr);
 
 // Opens `screen` from the main control form as the secretary does: the meet chosen, then the
 // group's button and the function's. Makes and shows the main form when there is none.
@@ -79,6 +75,15 @@ void fill(QWidget* form, const QStringList& texts);
 QStringList items(QWidget* form, const QString& name);
 // Every message box shown, as "title: text".
 QStringList boxesShown(const ScriptedPresenter& presenter);
+
+// The numbers joined by spaces, to compare several at once.
+template <typename... N> QString numbers(N... values) {
+    return QStringList{QString::number(values)...}.join(' ');
+}
+// A scroll bar's maximum, or "-" when the bar is hidden.
+template <typename Bar> QString barMaximum(const Bar& bar) {
+    return bar.shown ? QString::number(bar.maximum) : QStringLiteral("-");
+}
 
 // The first column of the first row of `sql` as a number, or -1 when there is no row.
 int count(const QString& sql, const QVariantList& values = {});
