@@ -1,10 +1,16 @@
 #pragma once
 
 // What the benchmark tools share: their command line and the median of their runs.
+#include "data/DatabaseFile.h"
+#include "data/Sql.h"
+
+#include <QDir>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QVector>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace BenchSupport {
 
@@ -27,6 +33,28 @@ inline double median(QVector<double> times) {
         return 0;
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// The median time in ms of `runs` runs of `step`.
+inline double timed(int runs, const std::function<void()>& step) {
+    QVector<double> times;
+    for (int k = 0; k < runs; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        times << timer.nsecsElapsed() / 1e6;
+    }
+    return median(times);
+}
+
+// Opens the database of a program folder as the program's connection; false (after printing
+// why) when it cannot be opened.
+inline bool openDistrict(const QString& folder) {
+    const QString error =
+        DatabaseFile::open(QDir(folder).filePath(DatabaseFile::kFileName), Sql::kConnectionName);
+    if (!error.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    return error.isEmpty();
 }
 
 } // namespace BenchSupport

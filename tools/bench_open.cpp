@@ -15,21 +15,6 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-double median(int runs, const std::function<void()>& step) {
-    QVector<double> times;
-    for (int k = 0; k < runs; ++k) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        times << timer.nsecsElapsed() / 1e6;
-    }
-    return BenchSupport::median(times);
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QString folder;
@@ -43,7 +28,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QString error;
-    const double open = median(runs, [&] {
+    const double open = BenchSupport::timed(runs, [&] {
         DatabaseFile::close(Sql::kConnectionName);
         error = DatabaseFile::open(path, Sql::kConnectionName);
     });
@@ -51,8 +36,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    const double writable = median(runs, [&] { DatabaseFile::writeProblem(path); });
-    const double backup = median(runs, [&] { error = Backups::write(Sql::db(), path); });
+    const double writable = BenchSupport::timed(runs, [&] { DatabaseFile::writeProblem(path); });
+    const double backup =
+        BenchSupport::timed(runs, [&] { error = Backups::write(Sql::db(), path); });
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

@@ -17,21 +17,6 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-double timed(int runs, const std::function<void()>& step) {
-    QVector<double> times;
-    for (int k = 0; k < runs; ++k) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        times << timer.nsecsElapsed() / 1e6;
-    }
-    return BenchSupport::median(times);
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -43,12 +28,9 @@ int main(int argc, char* argv[]) {
     Fonts::install();
     AppState::ScreenWidth = 19200;
     AppState::ScreenHeight = 15360;
-    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
-    const QString error = DatabaseFile::open(path, Sql::kConnectionName);
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (!BenchSupport::openDistrict(folder))
         return 1;
-    }
+    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
     QTemporaryDir temporary;
     const int keepAt = app.arguments().indexOf(QStringLiteral("--keep"));
     const QDir out(keepAt > 0 && keepAt + 1 < app.arguments().size()
@@ -71,7 +53,7 @@ int main(int argc, char* argv[]) {
     for (const Case& c : cases) {
         QVector<Report::Row> rows;
         QVector<Report::Page> pages;
-        const double layout = timed(runs, [&] {
+        const double layout = BenchSupport::timed(runs, [&] {
             rows = c.rows();
             pages = Report::layout(
                 Reports::design(c.kind).layout, rows,
@@ -79,14 +61,14 @@ int main(int argc, char* argv[]) {
                  {QStringLiteral("RhTitle"),
                   Reports::classSheetHeading(1, QStringLiteral("4 - ..."))}});
         });
-        const double window = timed(runs, [&] {
+        const double window = BenchSupport::timed(runs, [&] {
             ReportWindow* w = ReportWindow::open(c.kind, rows);
             QApplication::processEvents();
             w->close();
             QApplication::processEvents();
         });
         QString failure;
-        const double pdf = timed(runs, [&] {
+        const double pdf = BenchSupport::timed(runs, [&] {
             ReportPainter::writePdf(
                 pages, out.filePath(Reports::design(c.kind).layout.name + ".pdf"), &failure);
         });

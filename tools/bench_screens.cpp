@@ -47,12 +47,9 @@ int main(int argc, char* argv[]) {
     AppState::ScreenWidth = 19200;
     AppState::ScreenHeight = 15360;
     AppState::NumRings = 2;
-    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
-    const QString error = DatabaseFile::open(path, Sql::kConnectionName);
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (!BenchSupport::openDistrict(folder))
         return 1;
-    }
+    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
 
     QVector<double> open, step;
     for (int k = 0; k < runs; ++k) {

@@ -30,12 +30,9 @@ int main(int argc, char* argv[]) {
     Fonts::install();
     AppState::ScreenWidth = 19200;
     AppState::ScreenHeight = 15360;
-    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
-    const QString error = DatabaseFile::open(path, Sql::kConnectionName);
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (!BenchSupport::openDistrict(folder))
         return 1;
-    }
+    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
 
     auto* main = new FrmMain;
     main->show();

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -241,6 +242,28 @@ QScrollBar* verticalScrollBar(QWidget* form, const QString& name, int left, int 
 QScrollBar* horizontalScrollBar(QWidget* form, const QString& name, int left, int top, int width,
                                 int height) {
     return scrollBar(Qt::Horizontal, form, name, left, top, width, height);
+}
+
+void placeScrollBar(QScrollBar* bar, const GridGeometry::Bar& place) {
+    bar->setVisible(place.shown);
+    if (!place.shown)
+        return;
+    bar->setRange(0, place.maximum);
+    bar->setGeometry(Twips::rect(place.left, place.top, place.width, place.height));
+}
+
+bool wheelToScrollBar(QWheelEvent* event, QScrollBar* bar, int* remainder) {
+    if (!bar->isEnabled() || bar->isHidden()) {
+        event->ignore();
+        return false;
+    }
+    *remainder += event->angleDelta().y();
+    const int notches = *remainder / 120;
+    *remainder %= 120;
+    if (notches != 0)
+        bar->setValue(bar->value() - notches);
+    event->accept();
+    return true;
 }
 
 void name(QWidget* control, const QString& name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/GridGeometry.h"
+
 #include <QFont>
 #include <QString>
 #include <QVector>
@@ -16,6 +18,7 @@ class QPixmap;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QWheelEvent;
 class QWidget;
 
 // Makes the controls of a screen at their designed places in twips, named as designed.
@@ -66,14 +69,20 @@ QLabel* pictureBox(QWidget* form, const QString& name, const QPixmap& picture,
                    const QString& missingText, int left, int top, int width, int height);
 // A black line `thickness` pixels wide from (x1, y1) to (x2, y2); the line is horizontal or
 // vertical.
-QFrame* line(QWidget* form, const QString& name, int x1, int y1, int x2, int y2,
-             int thickness = 1);
+QFrame* line(QWidget* form, const QString& name, int x1, int y1, int x2, int y2, int thickness = 1);
 // Scroll bars moving one step for an arrow click or a click in the trough, and reporting a
 // dragged thumb only once it is released (valueChanged).
 QScrollBar* verticalScrollBar(QWidget* form, const QString& name, int left, int top, int width,
                               int height);
 QScrollBar* horizontalScrollBar(QWidget* form, const QString& name, int left, int top, int width,
                                 int height);
+
+// Places a grid screen's scroll bar, or hides it when everything fits.
+void placeScrollBar(QScrollBar* bar, const GridGeometry::Bar& place);
+// Turns the wheel's notches over a screen into steps of `bar` (one a notch; `remainder` keeps
+// what a fine wheel has not yet made a notch). False, with the event ignored, when the bar is
+// not in use.
+bool wheelToScrollBar(QWheelEvent* event, QScrollBar* bar, int* remainder);
 
 // Names a control: its object name and the accessible description that tools find it by,
 // also for controls that are made hidden and never shown.

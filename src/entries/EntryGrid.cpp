@@ -5,10 +5,6 @@
 
 namespace EntryGrid {
 
-int roundHalfEven(double x) {
-    return int(std::nearbyint(x)); // the default rounding mode sends halves to even
-}
-
 Capacity capacity(int outerWidth, int outerHeight, int riderCount) {
     Capacity c{};
     // 360 + 2175 + 225 + 225 + 450 + 100 across; 1875 + 1075 + 450 down.
@@ -22,21 +18,11 @@ Capacity capacity(int outerWidth, int outerHeight, int riderCount) {
 }
 
 Bar verticalBar(int outerWidth, int outerHeight, int visibleRows, int riderCount) {
-    if (visibleRows >= riderCount)
-        return {false, 0, 0, 0, kScrollBarSize, 0};
-    return {true, riderCount - visibleRows, outerWidth - 150 - kScrollBarSize,
-            0,    kScrollBarSize,           outerHeight - 750};
+    return GridGeometry::verticalBar(outerWidth, outerHeight, visibleRows, riderCount);
 }
 
 Bar horizontalBar(int outerWidth, int outerHeight, int visibleColumns) {
-    if (visibleColumns >= kColumns)
-        return {false, 0, 0, 0, 0, kScrollBarSize};
-    return {true,
-            kColumns - visibleColumns,
-            0,
-            outerHeight - 450 - kScrollBarSize,
-            outerWidth - 450,
-            kScrollBarSize};
+    return GridGeometry::horizontalBar(outerWidth, outerHeight, visibleColumns, kColumns);
 }
 
 Buttons buttons(int outerWidth, int outerHeight, int buttonWidth, int buttonHeight) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/GridGeometry.h"
+
 #include <QtGlobal>
 
 // The class entry grid's geometry, in twips, from the window's outer size: how many class
@@ -12,10 +14,8 @@ inline constexpr int kColumns = 19; // the classes and the relay partner column
 inline constexpr int kPitch = 600;  // a 375 cell and a 225 gap, across and down
 inline constexpr int kFirstLeft = 2760;
 inline constexpr int kFirstTop = 1875;
-inline constexpr int kScrollBarSize = 255;
-
-// Whole twips of x / 600 with halves to the even neighbour (13.5 gives 14, 12.5 gives 12).
-int roundHalfEven(double x);
+using GridGeometry::kScrollBarSize;
+using GridGeometry::roundHalfEven;
 
 struct Capacity {
     int visibleColumns;
@@ -27,12 +27,7 @@ struct Capacity {
 };
 Capacity capacity(int outerWidth, int outerHeight, int riderCount);
 
-// A scroll bar's place and range; hidden when everything fits.
-struct Bar {
-    bool shown;
-    int maximum;
-    int left, top, width, height;
-};
+using GridGeometry::Bar;
 Bar verticalBar(int outerWidth, int outerHeight, int visibleRows, int riderCount);
 Bar horizontalBar(int outerWidth, int outerHeight, int visibleColumns);
 

@@ -159,15 +159,9 @@ void frmClassAssignments::ComputeGridCapacity() {
 
 void frmClassAssignments::SetupScrollBars() {
     const int w = outerWidthTwips(), h = outerHeightTwips();
-    const auto apply = [](QScrollBar* bar, const Bar& b) {
-        bar->setVisible(b.shown);
-        if (!b.shown)
-            return;
-        bar->setRange(0, b.maximum);
-        bar->setGeometry(Twips::rect(b.left, b.top, b.width, b.height));
-    };
-    apply(Chbvscroll, verticalBar(w, h, m_capacity.visibleRows, int(m_riders.size())));
-    apply(Chbhscroll, horizontalBar(w, h, m_capacity.visibleColumns));
+    Controls::placeScrollBar(Chbvscroll,
+                             verticalBar(w, h, m_capacity.visibleRows, int(m_riders.size())));
+    Controls::placeScrollBar(Chbhscroll, horizontalBar(w, h, m_capacity.visibleColumns));
 }
 
 void frmClassAssignments::PlaceButtons() {
@@ -332,16 +326,7 @@ void frmClassAssignments::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmClassAssignments::wheelEvent(QWheelEvent* event) {
-    if (!Chbvscroll->isVisibleTo(this)) {
-        event->ignore();
-        return;
-    }
-    m_wheelRemainder += event->angleDelta().y();
-    const int notches = m_wheelRemainder / 120;
-    m_wheelRemainder %= 120;
-    if (notches != 0)
-        Chbvscroll->setValue(Chbvscroll->value() - notches);
-    event->accept();
+    Controls::wheelToScrollBar(event, Chbvscroll, &m_wheelRemainder);
 }
 
 bool frmClassAssignments::relayChecksPass(QVector<EntryStore::Pairing>* pairs) {

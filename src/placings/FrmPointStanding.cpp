@@ -92,15 +92,8 @@ void FrmPointStanding::SizeGrid() {
 
 void FrmPointStanding::SetScrollBars() {
     const int w = outerWidthTwips(), h = outerHeightTwips();
-    const auto apply = [](QScrollBar* bar, const Bar& b) {
-        bar->setVisible(b.shown);
-        if (!b.shown)
-            return;
-        bar->setRange(0, b.maximum);
-        bar->setGeometry(Twips::rect(b.left, b.top, b.width, b.height));
-    };
-    apply(Chbvscroll, verticalBar(w, h, m_grid.rowsShown, int(m_teams.size())));
-    apply(Chbhscroll, horizontalBar(w, h, m_grid.colsShown));
+    Controls::placeScrollBar(Chbvscroll, verticalBar(w, h, m_grid.rowsShown, int(m_teams.size())));
+    Controls::placeScrollBar(Chbhscroll, horizontalBar(w, h, m_grid.colsShown));
 }
 
 void FrmPointStanding::DrawGridLines() {
@@ -167,14 +160,5 @@ void FrmPointStanding::Chbvscroll_Change() {
 }
 
 void FrmPointStanding::wheelEvent(QWheelEvent* event) {
-    if (!Chbvscroll->isVisibleTo(this)) {
-        event->ignore();
-        return;
-    }
-    m_wheelRemainder += event->angleDelta().y();
-    const int notches = m_wheelRemainder / 120;
-    m_wheelRemainder %= 120;
-    if (notches != 0)
-        Chbvscroll->setValue(Chbvscroll->value() - notches);
-    event->accept();
+    Controls::wheelToScrollBar(event, Chbvscroll, &m_wheelRemainder);
 }

@@ -5,12 +5,7 @@
 
 namespace Standings {
 
-namespace {
-constexpr int kScrollBarSize = 255;
-int roundHalfEven(double x) {
-    return int(std::nearbyint(x));
-}
-} // namespace
+using GridGeometry::roundHalfEven;
 
 QHash<qint32, TeamRow> tally(QVector<Placing> placings) {
     std::sort(placings.begin(), placings.end(), [](const Placing& a, const Placing& b) {
@@ -56,21 +51,11 @@ Grid grid(int outerWidth, int outerHeight, int teamCount) {
 }
 
 Bar verticalBar(int outerWidth, int outerHeight, int rowsShown, int teamCount) {
-    if (rowsShown >= teamCount)
-        return {false, 0, 0, 0, kScrollBarSize, 0};
-    return {true, teamCount - rowsShown, outerWidth - 150 - kScrollBarSize,
-            0,    kScrollBarSize,        outerHeight - 750};
+    return GridGeometry::verticalBar(outerWidth, outerHeight, rowsShown, teamCount);
 }
 
 Bar horizontalBar(int outerWidth, int outerHeight, int colsShown) {
-    if (colsShown >= kClasses)
-        return {false, 0, 0, 0, 0, kScrollBarSize};
-    return {true,
-            kClasses - colsShown,
-            0,
-            outerHeight - 450 - kScrollBarSize,
-            outerWidth - 450,
-            kScrollBarSize};
+    return GridGeometry::horizontalBar(outerWidth, outerHeight, colsShown, kClasses);
 }
 
 View view(const Grid& grid, int teamCount, int columnValue, int rowValue) {

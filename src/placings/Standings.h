@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/GridGeometry.h"
+
 #include <QHash>
 #include <QString>
 #include <QVector>
@@ -38,11 +40,7 @@ struct Grid {
 };
 Grid grid(int outerWidth, int outerHeight, int teamCount);
 
-struct Bar {
-    bool shown;
-    int maximum;
-    int left, top, width, height;
-};
+using GridGeometry::Bar;
 Bar verticalBar(int outerWidth, int outerHeight, int rowsShown, int teamCount);
 Bar horizontalBar(int outerWidth, int outerHeight, int colsShown);
 

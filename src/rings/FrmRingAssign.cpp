@@ -148,16 +148,7 @@ void FrmRingAssign::ScrollTeamRows() {
 }
 
 void FrmRingAssign::wheelEvent(QWheelEvent* event) {
-    if (!TeamScroll->isEnabled()) {
-        event->ignore();
-        return;
-    }
-    m_wheelRemainder += event->angleDelta().y();
-    const int notches = m_wheelRemainder / 120;
-    m_wheelRemainder %= 120;
-    if (notches != 0)
-        TeamScroll->setValue(TeamScroll->value() - notches);
-    event->accept();
+    Controls::wheelToScrollBar(event, TeamScroll, &m_wheelRemainder);
 }
 
 void FrmRingAssign::CmdSubmit_Click() {
