@@ -14,3 +14,11 @@ if ! "$top/build/tools/coltstracker-labels" "$folder" >"$log" 2>&1; then
     cat "$log"; rm -f "$log"; exit 1
 fi
 rm -f "$log"
+
+# The program in the desktop menu, for this user.
+applications="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
+mkdir -p "$applications"
+"$top/scripts/desktop-entry.sh" "$folder" "$applications/coltstracker.desktop"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$applications/coltstracker.desktop"
+fi
