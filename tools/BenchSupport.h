@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStringList>
 #include <QVector>
 #include <algorithm>
@@ -55,6 +56,19 @@ inline bool openDistrict(const QString& folder) {
     if (!error.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(error));
     return error.isEmpty();
+}
+
+// The most memory this process has held so far ("123 MB"), as the kernel counts it.
+inline QString peakMemory() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                return QStringLiteral("%1 MB").arg(
+                    line.mid(6).trimmed().split(' ').first().toLong() / 1024);
+        }
+    }
+    return QStringLiteral("unknown");
 }
 
 } // namespace BenchSupport

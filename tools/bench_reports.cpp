@@ -49,7 +49,9 @@ int main(int argc, char* argv[]) {
         {"relay sheet, ring 1", Reports::Kind::ClassEntries18,
          [] { return Reports::classSheet(1, 18, 1); }},
     };
-    std::printf("median of %d runs on %s\n", runs, qPrintable(path));
+    std::printf("| report (median of %d runs) | rows | pages | read and laid out | first page in "
+                "the window | PDF |\n|---|---|---|---|---|---|\n",
+                runs);
     for (const Case& c : cases) {
         QVector<Report::Row> rows;
         QVector<Report::Page> pages;
@@ -72,9 +74,8 @@ int main(int argc, char* argv[]) {
             ReportPainter::writePdf(
                 pages, out.filePath(Reports::design(c.kind).layout.name + ".pdf"), &failure);
         });
-        std::printf("%-28s %5d rows %3d pages: read and laid out %7.2f ms, first page in the "
-                    "window %7.2f ms, PDF %7.2f ms\n",
-                    c.name, int(rows.size()), int(pages.size()), layout, window, pdf);
+        std::printf("| %s | %d | %d | %.1f ms | %.1f ms | %.1f ms |\n", c.name, int(rows.size()),
+                    int(pages.size()), layout, window, pdf);
     }
     return 0;
 }

@@ -6,12 +6,17 @@
 #include "app/AppState.h"
 #include "app/Fonts.h"
 #include "app/Messages.h"
+#include "data/ClassTable.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "entries/EntryStore.h"
 #include "entries/frmClassAssignments.h"
 #include "placings/FrmPlaceAssign.h"
 #include "placings/FrmPointStanding.h"
+#include "placings/PlacingStore.h"
 #include "rings/FrmRingAssign.h"
+#include "rings/RingStore.h"
+#include "teams/TeamStore.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -164,20 +169,48 @@ int main(int argc, char* argv[]) {
         delete form;
     }
 
-    std::printf("median of %d runs on %s\n", runs, qPrintable(path));
-    std::printf("ring assignments: open %7.2f ms, one scroll step %6.2f ms\n",
-                BenchSupport::median(open), BenchSupport::median(step));
-    if (biggest)
-        std::printf("class entry grid, %d riders: open %7.2f ms, one box click %6.2f ms, "
-                    "Submit %6.2f ms\n",
-                    biggest->second, BenchSupport::median(gridOpen), BenchSupport::median(boxClick),
-                    BenchSupport::median(submit));
-    if (crowded)
-        std::printf("placing entry, %d riders offered: open %7.2f ms, Submit %6.2f ms\n",
-                    (*crowded)[3], BenchSupport::median(placingOpen),
-                    BenchSupport::median(placingSubmit));
-    if (!standingsOpen.isEmpty())
-        std::printf("point standings: open %7.2f ms, one scroll step %6.2f ms\n",
-                    BenchSupport::median(standingsOpen), BenchSupport::median(standingsStep));
+    // The bare queries each screen runs, for comparison with the whole opening.
+    const double ringQueries = BenchSupport::timed(runs, [] {
+        TeamStore::teamsByDivision();
+        RingStore::assignments(1);
+    });
+    const double gridQueries = BenchSupport::timed(runs, [&] {
+        ClassTable::classes();
+        TeamStore::findTeam(biggest->first);
+        EntryStore::riders(biggest->first);
+        EntryStore::entries(biggest->first, 1);
+        EntryStore::pairings(biggest->first, 1);
+    });
+    const double placingQueries = BenchSupport::timed(runs, [&] {
+        ClassTable::classes();
+        PlacingStore::offered((*crowded)[1], (*crowded)[2], qint16((*crowded)[0]));
+        PlacingStore::placings((*crowded)[2], (*crowded)[1], qint16((*crowded)[0]));
+    });
+    const double standingsQueries = BenchSupport::timed(runs, [] {
+        ClassTable::classes();
+        TeamStore::teamsByDivision();
+        PlacingStore::placingsWithTeams(1);
+    });
+    const auto row = [](const QString& screen, double opened, double queries, const QString& more) {
+        std::printf("| %s | %.1f ms | %.1f ms | %.0fx | %s |\n", qPrintable(screen), opened,
+                    queries, queries > 0 ? opened / queries : 0.0, qPrintable(more));
+    };
+    std::printf("| screen (median of %d runs) | opened: built, filled, shown | its bare queries "
+                "| ratio | more |\n|---|---|---|---|---|\n",
+                runs);
+    row(QStringLiteral("ring assignments, %1 teams").arg(TeamStore::teams().size()),
+        BenchSupport::median(open), ringQueries,
+        QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(step), 0, 'f', 2));
+    row(QStringLiteral("class entry grid, %1 riders").arg(biggest->second),
+        BenchSupport::median(gridOpen), gridQueries,
+        QStringLiteral("box click %1 ms, Submit %2 ms")
+            .arg(BenchSupport::median(boxClick), 0, 'f', 2)
+            .arg(BenchSupport::median(submit), 0, 'f', 1));
+    row(QStringLiteral("placing entry, %1 riders offered").arg((*crowded)[3]),
+        BenchSupport::median(placingOpen), placingQueries,
+        QStringLiteral("Submit %1 ms").arg(BenchSupport::median(placingSubmit), 0, 'f', 1));
+    row(QStringLiteral("point standings"), BenchSupport::median(standingsOpen), standingsQueries,
+        QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(standingsStep), 0, 'f', 2));
+    std::printf("| peak memory of this run | %s | | | |\n", qPrintable(BenchSupport::peakMemory()));
     return 0;
 }

@@ -2,6 +2,7 @@
 # Measures the time from starting ColtsTracker to its first visible window, under Xvfb, on a
 # set-up district (main control form) and prints each run and the median in milliseconds.
 # usage: tools/startup-time.sh [RUNS] [PROGRAM_FOLDER]   (default 9 runs, a fresh folder)
+# PROGRAM and WINDOW, when set, time another program and the title of its first window.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-9}
@@ -35,9 +36,9 @@ done
 times=()
 for i in $(seq "$runs"); do
     start=$(date +%s%N)
-    "$folder/coltstracker" >>"$work/program.log" 2>&1 &
+    "${PROGRAM:-$folder/coltstracker}" >>"$work/program.log" 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name "Main Control Form" >/dev/null 2>&1; do
+    until xdotool search --onlyvisible --name "${WINDOW:-Main Control Form}" >/dev/null 2>&1; do
         if ! kill -0 "$pid" 2>/dev/null; then
             echo "the program ended before showing its window:"; cat "$work/program.log"; exit 1
         fi
