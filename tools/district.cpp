@@ -1,8 +1,8 @@
-// coltstracker-district FOLDER [--teams N] [--riders N] [--rings N] [--seed N]: fills the
-// empty database of a program folder with a made-up district: teams in all four divisions,
-// one head coach and up to two assistants a team, riders with names, addresses and unique
-// numbers, and each team's ring (of N, default 2), class entries and relay pair at each of
-// the three meets, and the first eight places of every class in every ring.
+// coltstracker-district FOLDER [--teams N] [--riders N] [--rings N] [--meets N] [--seed N]: fills
+// the empty database of a program folder with a made-up district: teams in all four divisions, one
+// head coach and up to two assistants a team, riders with names, addresses and unique numbers, and
+// each team's ring (of N, default 2), class entries and relay pair at each of the first N meets
+// (default all three), and the first eight places of every class in every ring.
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "data/DeliveredClasses.h"
@@ -55,7 +55,7 @@ int intArg(const QStringList& args, const QString& name, int fallback) {
     return i >= 0 && i + 1 < args.size() ? args.at(i + 1).toInt() : fallback;
 }
 
-void fill(int teams, int riders, int rings, quint32 seed) {
+void fill(int teams, int riders, int rings, int meets, quint32 seed) {
     QRandomGenerator rng(seed);
     Transaction tx;
     QVector<qint32> codes;
@@ -93,8 +93,8 @@ void fill(int teams, int riders, int rings, quint32 seed) {
                   pick(rng, kCities), QStringLiteral("%1").arg(rng.bounded(10000, 99999)),
                   codes.at(r % codes.size())});
     }
-    // Every team rides in a ring at each of the three meets.
-    for (qint16 week = 1; week <= 3; ++week) {
+    // Every team rides in a ring at each meet made.
+    for (qint16 week = 1; week <= meets; ++week) {
         QVector<RingStore::Assignment> assignments;
         for (qint32 code : codes)
             assignments.push_back({code, static_cast<qint16>(1 + rng.bounded(rings))});
@@ -108,7 +108,7 @@ void fill(int teams, int riders, int rings, quint32 seed) {
         QVector<QString> numbers;
         for (const EntryStore::Rider& r : team)
             numbers << r.RiderNumber;
-        for (qint16 week = 1; week <= 3 && !team.isEmpty(); ++week) {
+        for (qint16 week = 1; week <= meets && !team.isEmpty(); ++week) {
             QVector<EntryStore::Entry> entries;
             QVector<EntryStore::Pairing> pairs;
             for (const DeliveredClass& c : classes) {
@@ -135,7 +135,7 @@ void fill(int teams, int riders, int rings, quint32 seed) {
         }
     }
     // The first eight places of every class in every ring at each meet, from its entries.
-    for (qint16 week = 1; week <= 3; ++week) {
+    for (qint16 week = 1; week <= meets; ++week) {
         for (int ring = 1; ring <= rings; ++ring) {
             for (const DeliveredClass& c : classes) {
                 QVector<PlacingStore::Offered> offered =
@@ -159,13 +159,14 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
         std::fprintf(stderr, "usage: coltstracker-district PROGRAM_FOLDER [--teams N] [--riders N] "
-                             "[--rings N] [--seed N]\n");
+                             "[--rings N] [--meets N] [--seed N]\n");
         return 2;
     }
     const int teams = intArg(args, "--teams", 40);
     const int riders = intArg(args, "--riders", 600);
     const quint32 seed = quint32(intArg(args, "--seed", 1));
     const int rings = std::clamp(intArg(args, "--rings", 2), 1, 12);
+    const int meets = std::clamp(intArg(args, "--meets", 3), 0, 3);
     const QString path = QDir(args.at(1)).filePath(DatabaseFile::kFileName);
     const QString error = DatabaseFile::open(path, Sql::kConnectionName);
     if (!error.isEmpty()) {
@@ -178,7 +179,7 @@ int main(int argc, char* argv[]) {
                          qPrintable(path));
             return 1;
         }
-        fill(teams, riders, rings, seed);
+        fill(teams, riders, rings, meets, seed);
     } catch (const DbError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.reason()));
         return 1;
