@@ -16,7 +16,9 @@ bool fitsLabel(const QFont& font, const QLabel* label) {
     const QFontMetrics fm(font);
     const QRect box = label->contentsRect();
     const QString text = label->text();
-    if (!label->wordWrap())
+    // One line that fits across fits: a box a little lower than the font only trims the
+    // descenders, which narrowing would not mend.
+    if (fm.horizontalAdvance(text) <= box.width() || !label->wordWrap())
         return fm.horizontalAdvance(text) <= box.width();
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (fm.horizontalAdvance(word) > box.width())
