@@ -36,7 +36,7 @@ done
 times=()
 for i in $(seq "$runs"); do
     start=$(date +%s%N)
-    "${PROGRAM:-$folder/coltstracker}" >>"$work/program.log" 2>&1 &
+    ${PROGRAM:-"$folder/coltstracker"} >>"$work/program.log" 2>&1 &
     pid=$!
     until xdotool search --onlyvisible --name "${WINDOW:-Main Control Form}" >/dev/null 2>&1; do
         if ! kill -0 "$pid" 2>/dev/null; then

@@ -24,6 +24,8 @@ QMap<QString, QStringList> columnsOf(QSqlDatabase db) {
     return out;
 }
 
+void createTables(QSqlDatabase db);
+
 // The tables and columns of a database made by this version: made once in memory from the
 // same statements that write the delivered database.
 const QMap<QString, QStringList>& expectedColumns() {
@@ -34,7 +36,7 @@ const QMap<QString, QStringList>& expectedColumns() {
             QSqlDatabase memory = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             memory.setDatabaseName(QStringLiteral(":memory:"));
             if (memory.open()) {
-                Schema::createDelivered(memory);
+                createTables(memory);
                 out = columnsOf(memory);
             }
             memory.close();
@@ -124,6 +126,16 @@ QStringList stepTo(int version) {
     }
 }
 
+// The tables and indexes of the current version, as one script.
+void createTables(QSqlDatabase db) {
+    for (const QString& sql : version1())
+        Sql::run(db, sql);
+    for (int v = 2; v <= Schema::kCurrentVersion; ++v) {
+        for (const QString& sql : stepTo(v))
+            Sql::run(db, sql);
+    }
+}
+
 void setVersion(QSqlDatabase db, int version) {
     // PRAGMA takes no bound values; both numbers are the program's own constants.
     Sql::run(db, QStringLiteral("PRAGMA user_version = %1").arg(version));
@@ -136,12 +148,7 @@ namespace Schema {
 void createDelivered(QSqlDatabase db) {
     Transaction tx(db);
     Sql::run(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
-    for (const QString& sql : version1())
-        Sql::run(db, sql);
-    for (int v = 2; v <= kCurrentVersion; ++v) {
-        for (const QString& sql : stepTo(v))
-            Sql::run(db, sql);
-    }
+    createTables(db);
     for (const DeliveredClass& c : deliveredClasses()) {
         Sql::run(
             db,
