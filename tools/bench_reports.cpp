@@ -77,5 +77,7 @@ int main(int argc, char* argv[]) {
         std::printf("| %s | %d | %d | %.1f ms | %.1f ms | %.1f ms |\n", c.name, int(rows.size()),
                     int(pages.size()), layout, window, pdf);
     }
+    std::printf("| peak memory of this run | %s | | | | |\n",
+                qPrintable(BenchSupport::peakMemory()));
     return 0;
 }
