@@ -1,26 +1,16 @@
 // Start-up, the main control form and the district settings, driven as the secretary would.
-#include "app/AppState.h"
 #include "app/ControlArray.h"
 #include "app/FormBase.h"
 #include "app/FrmMain.h"
 #include "app/Startup.h"
 #include "app/Twips.h"
 #include "data/Backups.h"
-#include "data/DatabaseFile.h"
-#include "data/Sql.h"
 #include "support/Faults.h"
 #include "support/TestProgram.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -28,15 +18,6 @@ namespace {
 const QString kVital = "These settings are vital to the programs operation and should not be "
                        "changed once information is entered into the program. Are you sure you "
                        "want to continue?";
-
-Startup::Result startProgram(const TestProgram& program) {
-    return Startup::start(16000, 12000, program.folder());
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString header() {
     return control<QLabel>(window("FrmMain"), "LblHeader")->text();
@@ -110,13 +91,10 @@ private slots:
         QFETCH(QString, said);
         TestProgram program(false);
         const QString path = program.databasePath();
-        if (stored[0] != "-")
-            TestProgram::writeSetting("DistrictNumber", stored[0]);
-        if (stored[1] != "-")
-            TestProgram::writeSetting("NumberofRings", stored[1]);
+        TestProgram::setDistrict(stored[0], stored[1]);
         QVERIFY(fault.isEmpty() || spoil(program, fault));
         const QByteArray before = fileBytes(path);
-        const auto result = startProgram(program);
+        const auto result = Startup::start(16000, 12000, program.folder());
         QCOMPARE(result.running, numRings >= 0);
         QCOMPARE(program.presenter.shown.size(), said.isEmpty() ? 0 : 1);
         const QString text = program.presenter.lastText();
@@ -143,10 +121,10 @@ private slots:
 
     void everyStartAfterAChangeKeepsABackup() {
         TestProgram program(false);
-        TestProgram::setDistrict("4", 2);
+        TestProgram::setDistrict("4", "2");
         const QString path = program.databasePath();
         for (int start = 1; start <= 3; ++start) { // a change made before the third only
-            QVERIFY(startProgram(program).running);
+            QVERIFY(Startup::start(16000, 12000, program.folder()).running);
             QCOMPARE(Backups::existing(path).size(), start < 3 ? 1 : 2);
             if (start == 2)
                 Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Fox Run', 'A')");
@@ -155,7 +133,7 @@ private slots:
         QVERIFY(program.presenter.shown.isEmpty());
         // The newest copy is a whole database, with the change.
         QCOMPARE(DatabaseFile::open(Backups::existing(path)[0], Sql::kConnectionName), QString());
-        QCOMPARE(stored("SELECT TeamName FROM TblTeam"), QString("Fox Run"));
+        QCOMPARE(stored("SELECT TeamName FROM TblTeam"), "Fox Run");
     }
 
     void backupsKeepTheNewestTwentyUnderNamesOfTheirOwn() {
@@ -205,8 +183,8 @@ private slots:
         QFETCH(QStringList, entered);
         QFETCH(QString, said);
         TestProgram program(false);
-        TestProgram::setDistrict("9", 3);
-        QVERIFY(startProgram(program).running);
+        TestProgram::setDistrict("9", "3");
+        QVERIFY(Startup::start(16000, 12000, program.folder()).running);
         QWidget* settings = openScreen("CmdAdmin", "CmdDistrict", "FrmSettings");
         QVERIFY(settings);
         QCOMPARE(typed(settings), (QStringList{"9", "3"}));
@@ -227,9 +205,7 @@ private slots:
         const QString now = said.isEmpty() ? entered.join('/') : "9/3";
         QCOMPARE(AppState::DistrictNum + "/" + QString::number(AppState::NumRings), now);
         if (fault.isEmpty())
-            QCOMPARE(TestProgram::readSetting("DistrictNumber") + "/" +
-                         TestProgram::readSetting("NumberofRings"),
-                     now);
+            QCOMPARE(TestProgram::storedDistrict(), now);
         if (said.isEmpty())
             QCOMPARE(header(), "Welcome to District " + entered[0] + " Data Tracker");
         else // kept to be put right
@@ -256,15 +232,14 @@ private slots:
     }
 
     void gridScreensAreGivenByTheirOuterSize() {
-        for (const QSize screen : {QSize(12000, 9000), QSize(15360, 11520)}) {
+        // The outer sizes the grids take on screens of 800 x 600 and 1024 x 768.
+        for (const auto& [w, h] : {std::pair{11900, 8400}, {15260, 10920}}) {
             FormBase form("FrmGrid", "Grid", 6000, 4000);
-            form.setOuterGeometryTwips(50, 50, screen.width() - 100, screen.height() - 600);
-            QCOMPARE(form.outerWidthTwips(), screen.width() - 100);
-            QCOMPARE(form.outerHeightTwips(), screen.height() - 600);
+            form.setOuterGeometryTwips(50, 50, w, h);
+            QCOMPARE(numbers(form.outerWidthTwips(), form.outerHeightTwips(), form.x(), form.y()),
+                     numbers(w, h, 3, 3));
             // The frame and title take their part: the client area is smaller.
-            QVERIFY(Twips::fromPixels(form.width()) < screen.width() - 100);
-            QVERIFY(Twips::fromPixels(form.height()) < screen.height() - 600);
-            QCOMPARE(form.pos(), QPoint(3, 3));
+            QVERIFY(Twips::fromPixels(form.width()) < w && Twips::fromPixels(form.height()) < h);
         }
     }
 
@@ -277,7 +252,7 @@ private slots:
         for (int k = 0; k < 2; ++k) // made later, and hidden: named and connected all the same
             options.add(Controls::optionButton(&form, "", "", 0, 0, 255, 255))->hide();
         QCOMPARE(options.count(), 3);
-        QCOMPARE(options[3]->accessibleDescription(), QString("ObArray(3)"));
+        QCOMPARE(options[3]->accessibleDescription(), "ObArray(3)");
         QCOMPARE(control<QRadioButton>(&form, "ObArray(2)"), options[2]);
         QVERIFY(!options[0] && !options[4]);
         options[3]->click();

@@ -1,16 +1,9 @@
 // The delivered database and the rules every store relies on.
 #include "app/DistrictSettings.h"
-#include "data/DatabaseFile.h"
 #include "data/DbError.h"
-#include "data/Sql.h"
 #include "data/Transaction.h"
 #include "riders/RiderStore.h"
 #include "support/TestProgram.h"
-
-#include <QFile>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QTest>
 
 class TestData : public QObject {
     Q_OBJECT
@@ -19,25 +12,18 @@ private slots:
 
     void deliveredDatabaseHoldsTheEighteenClasses() {
         TestProgram program;
-        // Row k is class k + 1 without ordering, as the grids read it.
-        QCOMPARE(
-            stored("SELECT group_concat(ClassNumber || '|' || ClassName || '|' || MaxEntries"
-                   " || '|' || imagepath, '; ') FROM TblClass"),
-            QString("1|Walk Trot|2|Class01.bmp; 2|Walk Trot Canter|2|Class02.bmp; "
-                    "3|Beginner Equitation on the Flat|2|Class03.bmp; "
-                    "4|Novice Equitation on the Flat|2|Class04.bmp; "
-                    "5|Intermediate Equitation on the Flat|2|Class05.bmp; "
-                    "6|Open Equitation on the Flat|2|Class06.bmp; 7|Crossrails|2|Class07.bmp; "
-                    "8|Novice Equitation over Fences|2|Class08.bmp; "
-                    "9|Intermediate Equitation over Fences|2|Class09.bmp; "
-                    "10|Open Equitation over Fences|2|Class10.bmp; 11|Hunter Hack|1|Class11.bmp; "
-                    "12|Pleasure Pony|1|Class12.bmp; 13|Western Walk Jog|2|Class13.bmp; "
-                    "14|Western Horsemanship|2|Class14.bmp; 15|Western Pleasure|1|Class15.bmp; "
-                    "16|Ranch Riding|1|Class16.bmp; 17|Trail|1|Class17.bmp; "
-                    "18|Two-Person Relay|1|Class18.bmp"));
-        QCOMPARE(stored("SELECT (SELECT user_version FROM pragma_user_version),"
-                        " (SELECT application_id FROM pragma_application_id)"),
-                 QString("2|1131375732"));
+        // Row k is class k + 1 without ordering, as the grids read it; its picture is ClassNN.bmp.
+        QCOMPARE(stored("SELECT group_concat(ClassNumber || '|' || ClassName || '|' || MaxEntries,"
+                        " '; '), SUM(imagepath = printf('Class%02d.bmp', ClassNumber)),"
+                        " (SELECT user_version FROM pragma_user_version),"
+                        " (SELECT application_id FROM pragma_application_id) FROM TblClass"),
+                 "1|Walk Trot|2; 2|Walk Trot Canter|2; 3|Beginner Equitation on the Flat|2; "
+                 "4|Novice Equitation on the Flat|2; 5|Intermediate Equitation on the Flat|2; "
+                 "6|Open Equitation on the Flat|2; 7|Crossrails|2; "
+                 "8|Novice Equitation over Fences|2; 9|Intermediate Equitation over Fences|2; "
+                 "10|Open Equitation over Fences|2; 11|Hunter Hack|1; 12|Pleasure Pony|1; "
+                 "13|Western Walk Jog|2; 14|Western Horsemanship|2; 15|Western Pleasure|1; "
+                 "16|Ranch Riding|1; 17|Trail|1; 18|Two-Person Relay|1|18|2|1131375732");
         for (const char* table : {"TblTeam", "TblCoach", "TblPerson", "TblRing", "TblEntry",
                                   "TblPairing", "TblPlacing"})
             QVERIFY(!Sql::exists(QStringLiteral("SELECT * FROM %1").arg(table)));
@@ -83,30 +69,23 @@ private slots:
     }
 
     void recordsLeftInAWriteAheadLogAreTakenIntoTheFile() {
-        TestProgram program(false);
+        TestProgram program;
         QTemporaryDir copy;
         const QString copied = copy.filePath("VORNColts.mdb");
-        {
-            // Another tool switches the file to write-ahead logging and saves a team that is
-            // still only in the log when the files are copied.
-            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-            other.setDatabaseName(program.databasePath());
-            QVERIFY(other.open());
-            QSqlQuery q(other);
-            QVERIFY(q.exec("PRAGMA journal_mode = WAL") && q.exec("PRAGMA wal_autocheckpoint = 0"));
-            QVERIFY(q.exec("INSERT INTO TblTeam (TeamName) VALUES ('In the log')"));
-            for (const QString suffix : {"", "-wal", "-shm"})
-                QVERIFY(QFile::copy(program.databasePath() + suffix, copied + suffix));
-            other.close();
-        }
-        QSqlDatabase::removeDatabase("other");
+        // The file switched to write-ahead logging, as another tool may do, and a team saved
+        // that is still only in the log when the files are copied.
+        Sql::run("PRAGMA journal_mode = WAL");
+        Sql::run("PRAGMA wal_autocheckpoint = 0");
+        Sql::run("INSERT INTO TblTeam (TeamName) VALUES ('In the log')");
+        for (const QString suffix : {"", "-wal", "-shm"})
+            QVERIFY(QFile::copy(program.databasePath() + suffix, copied + suffix));
+        program.closeDatabase();
         QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName), QString());
-        QCOMPARE(stored("PRAGMA journal_mode"), QString("delete"));
+        QCOMPARE(stored("PRAGMA journal_mode"), "delete");
         DatabaseFile::close(Sql::kConnectionName);
         QVERIFY(!QFile::exists(copied + "-wal"));
         QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName), QString());
         QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'In the log'"));
-        DatabaseFile::close(Sql::kConnectionName);
     }
 
     void savesComposeIntoOneUnit_data() {
@@ -162,8 +141,6 @@ private slots:
         QTest::newRow("words") << "two" << 0;
         QTest::newRow("comma") << "2,5" << 0;
         QTest::newRow("huge") << "1e9" << 0;
-        QTest::newRow("largest") << "12" << 12;
-        QTest::newRow("one too many") << "13" << 0;
     }
     void typedRingCounts() {
         QFETCH(QString, typed);

@@ -1,13 +1,9 @@
 // A process killed at random moments in the middle of its saves, and in the middle of writing
 // the delivered database: the file must stay whole and agree with itself every time.
-#include "data/DatabaseFile.h"
-#include "data/Sql.h"
 #include "support/Faults.h"
 #include "support/TestProgram.h"
 
-#include <QDir>
 #include <QRandomGenerator>
-#include <QTest>
 #include <QThread>
 
 namespace {
@@ -63,7 +59,7 @@ private slots:
             killAfter(child, random.bounded(20000));
 
             QCOMPARE(DatabaseFile::open(program.databasePath(), Sql::kConnectionName), QString());
-            QCOMPARE(stored("PRAGMA integrity_check"), QString("ok"));
+            QCOMPARE(stored("PRAGMA integrity_check"), "ok");
             const QString rows = rowsOf("R1") + ", " + rowsOf("R2");
             QVERIFY2(rows == "1|2|1|1|1, 0|0|0|0|0" || rows == "0|0|0|0|0, 1|2|1|1|1",
                      qPrintable(QString("round %1: R1, R2: %2").arg(round).arg(rows)));

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -33,9 +34,8 @@ public:
 
 int start(const QString& folder) {
     // Settings of its own, where any user may write them.
-    const QString settingsHome = QDir::temp().filePath(
-        QStringLiteral("faultchild-%1").arg(QCoreApplication::applicationPid()));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsHome);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"))
         .setValue(QStringLiteral("ProgramConst/DistrictNumber"), QStringLiteral("4"));
     PrintingPresenter presenter;
@@ -44,7 +44,6 @@ int start(const QString& folder) {
     const bool saved =
         result.running && Controls::guarded([] { TeamStore::insertTeam("Saved", "A"); });
     std::puts(!result.running ? "not started" : saved ? "saved" : "not saved");
-    QDir(settingsHome).removeRecursively();
     return result.running ? 0 : result.exitCode;
 }
 
@@ -79,10 +78,8 @@ int main(int argc, char* argv[]) {
     std::setvbuf(stdout, nullptr, _IONBF, 0); // every line out at once
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("start"))
-        return start(args[2]);
-    if (args.size() == 3 && args[1] == QLatin1String("renumber"))
-        return renumber(args[2]);
+    if (args.size() == 3 && (args[1] == "start" || args[1] == "renumber"))
+        return args[1] == "start" ? start(args[2]) : renumber(args[2]);
     std::fprintf(stderr, "usage: coltstracker-faultchild start|renumber FOLDER\n");
     return 2;
 }

@@ -12,14 +12,13 @@ FullDisk::FullDisk() {
     QProcess mount;
     mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=512k", "tmpfs", m_dir.path()});
     mount.waitForFinished();
-    m_mounted = mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
-    if (!m_mounted)
-        m_skipReason = QStringLiteral("a small disk cannot be mounted here: ") +
-                       QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
+    if (mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+        skipReason = QStringLiteral("a small disk cannot be mounted here: ") +
+                     QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
 }
 
 FullDisk::~FullDisk() {
-    if (m_mounted)
+    if (skipReason.isEmpty())
         QProcess::execute(QStringLiteral("umount"), {"-l", m_dir.path()});
 }
 
@@ -27,12 +26,10 @@ void FullDisk::fill() {
     QFile filler(m_dir.filePath(QStringLiteral("filler")));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
-    const QByteArray block(4096, 'f');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
-    // The last part of a block may still fit.
-    for (int k = 0; k < 4096 && filler.write("f", 1) == 1 && filler.flush(); ++k) {
-    }
+    // Blocks while they fit, then the last part of a block byte by byte.
+    for (const QByteArray& piece : {QByteArray(4096, 'f'), QByteArray(1, 'f')})
+        while (filler.write(piece) == piece.size() && filler.flush()) {
+        }
 }
 
 void damage(const QString& databasePath) {
@@ -53,32 +50,28 @@ const QString kMakedbProgram = QStringLiteral(COLTS_MAKEDB);
 
 QString runUnprivileged(const QString& program, const QStringList& args, const QString& folder,
                         QString* skipReason) {
+    const auto skip = [skipReason](const QString& why) {
+        *skipReason = why;
+        return QString();
+    };
     QStringList command;
     if (::geteuid() == 0) {
         const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-        if (setpriv.isEmpty()) {
-            *skipReason = QStringLiteral("setpriv is not installed, so no other user can be "
-                                         "taken");
-            return QString();
-        }
+        if (setpriv.isEmpty())
+            return skip("setpriv is not installed, so no other user can be taken");
         command = QStringList{setpriv, "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
     }
     const QString copy = folder + QStringLiteral("/") + QFileInfo(program).fileName();
-    if (!QFile::copy(program, copy)) {
-        *skipReason = QStringLiteral("the program could not be copied to %1").arg(folder);
-        return QString();
-    }
+    if (!QFile::copy(program, copy))
+        return skip(QStringLiteral("the program could not be copied to %1").arg(folder));
     ::chmod(qPrintable(folder), 0755);
     ::chmod(qPrintable(copy), 0555);
     command << copy << args;
     QProcess child;
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(command.takeFirst(), command);
-    if (!child.waitForFinished(60000)) {
-        *skipReason =
-            QStringLiteral("the program did not run as another user: ") + child.errorString();
-        return QString();
-    }
+    if (!child.waitForFinished(60000))
+        return skip("the program did not run as another user: " + child.errorString());
     QFile::remove(copy);
     return QString::fromLocal8Bit(child.readAll());
 }

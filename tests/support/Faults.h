@@ -12,23 +12,21 @@
 namespace Faults {
 
 // A small disk of its own (a tmpfs of 512 KiB) mounted for the test. Where mounting is not
-// allowed, mounted() is false and skipReason() says why.
+// allowed, skipReason says why.
 class FullDisk {
 public:
     FullDisk();
     ~FullDisk();
     Q_DISABLE_COPY(FullDisk)
 
-    bool mounted() const { return m_mounted; }
-    QString skipReason() const { return m_skipReason; }
     QString path() const { return m_dir.path(); }
     // Takes all the space that is left.
     void fill();
 
+    QString skipReason; // empty when the disk is mounted
+
 private:
     QTemporaryDir m_dir;
-    bool m_mounted = false;
-    QString m_skipReason;
 };
 
 // Overwrites the middle of the file's pages, so that it still opens but fails its checks.

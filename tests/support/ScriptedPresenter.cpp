@@ -17,22 +17,16 @@ MessagePresenter::Answer ScriptedPresenter::present(const MessageRequest& reques
     shown.push_back(request);
     if (request.kind == MessageRequest::Kind::Notice)
         return Answer::Ok;
-    if (script.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected question: %1").arg(request.text)),
-                     __FILE__, __LINE__);
-        return Answer::No;
-    }
-    return script.takeFirst();
+    if (!script.isEmpty())
+        return script.takeFirst();
+    QTest::qFail(qPrintable(QStringLiteral("unexpected question: %1").arg(request.text)), __FILE__,
+                 __LINE__);
+    return Answer::No;
 }
 
-void ScriptedPresenter::answer(std::initializer_list<Answer> answers) {
-    for (Answer a : answers)
-        script.push_back(a);
-}
-
-QStringList ScriptedPresenter::texts() const {
+QStringList ScriptedPresenter::texts(bool titled) const {
     QStringList out;
     for (const MessageRequest& r : shown)
-        out << r.text;
+        out << (titled ? r.title + QStringLiteral(": ") : QString()) + r.text;
     return out;
 }

@@ -17,11 +17,10 @@ public:
     Answer present(const MessageRequest& request) override;
 
     // Answers for the next confirmations, in order.
-    void answer(std::initializer_list<Answer> answers);
-    void clear() { shown.clear(); }
-    QStringList texts() const;
+    void answer(const QList<Answer>& answers) { script += answers; }
+    // The text of every box shown, or "title: text" when `titled`.
+    QStringList texts(bool titled = false) const;
     QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
-    QString lastTitle() const { return shown.isEmpty() ? QString() : shown.last().title; }
 
     QVector<MessageRequest> shown;
     QList<Answer> script;

@@ -1,18 +1,11 @@
 #include "support/TestProgram.h"
 
-#include "app/AppState.h"
 #include "app/FormBase.h"
 #include "app/FrmMain.h"
 #include "app/WindowConventions.h"
-#include "data/DatabaseFile.h"
-#include "data/Sql.h"
 #include "support/WriteLock.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QPointer>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -26,9 +19,7 @@ void initTestApplication() {
 
 TestProgram::TestProgram(bool open, const QString& under)
     : m_dir((under.isEmpty() ? QDir::tempPath() : under) + QStringLiteral("/program-XXXXXX")) {
-    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope,
-                           m_dir.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
     const QString error = DatabaseFile::createDelivered(databasePath());
     if (!error.isEmpty())
         qFatal("%s", qPrintable(error));
@@ -43,18 +34,11 @@ TestProgram::TestProgram(bool open, const QString& under)
 }
 
 void TestProgram::end() {
-    QList<QPointer<FormBase>> forms;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<FormBase*>(w))
-            forms << form;
-    for (const QPointer<FormBase>& form : forms)
-        delete form.data();
+        if (qobject_cast<FormBase*>(w) || qobject_cast<ReportWindow*>(w))
+            w->deleteLater();
     settle();
     closeDatabase();
-}
-
-QString TestProgram::databasePath() const {
-    return m_dir.filePath(DatabaseFile::kFileName);
 }
 
 void TestProgram::openDatabase(int lockWaitMs) {
@@ -67,19 +51,18 @@ void TestProgram::closeDatabase() {
     DatabaseFile::close(Sql::kConnectionName);
 }
 
-void TestProgram::setDistrict(const QString& district, qint16 rings) {
-    writeSetting(QStringLiteral("DistrictNumber"), district);
-    writeSetting(QStringLiteral("NumberofRings"), QString::number(rings));
+void TestProgram::setDistrict(const QString& district, const QString& rings) {
+    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
+    if (district != "-")
+        settings.setValue("ProgramConst/DistrictNumber", district);
+    if (rings != "-")
+        settings.setValue("ProgramConst/NumberofRings", rings);
 }
 
-void TestProgram::writeSetting(const QString& key, const QString& value) {
-    QSettings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"))
-        .setValue(QStringLiteral("ProgramConst/") + key, value);
-}
-
-QString TestProgram::readSetting(const QString& key) {
-    QSettings s(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
-    return s.value(QStringLiteral("ProgramConst/") + key).toString();
+QString TestProgram::storedDistrict() {
+    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
+    return settings.value("ProgramConst/DistrictNumber").toString() + '/' +
+           settings.value("ProgramConst/NumberofRings").toString();
 }
 
 QWidget* window(const QString& name) {
@@ -159,16 +142,14 @@ QStringList items(QWidget* form, const QString& name) {
     return out;
 }
 
-QStringList boxesShown(const ScriptedPresenter& presenter) {
+QString printed(const QVector<Report::Page>& pages, const QString& sections, int page) {
+    const QRegularExpression placed(
+        QString("^%1 (?:%2) [^\"]*\"(.*)\"$").arg(page ? QString::number(page) : "\\d+", sections));
     QStringList out;
-    for (const MessageRequest& box : presenter.shown)
-        out << box.title + QStringLiteral(": ") + box.text;
-    return out;
-}
-
-int count(const QString& sql, const QVariantList& values) {
-    QSqlQuery q = Sql::run(sql, values);
-    return q.next() ? q.value(0).toInt() : -1;
+    for (const QString& line : Report::trace(pages).split('\n'))
+        if (const auto match = placed.match(line); match.hasMatch())
+            out << match.captured(placed.captureCount());
+    return out.join(' ');
 }
 
 QString stored(const QString& sql, const QVariantList& values) {
@@ -179,4 +160,9 @@ QString stored(const QString& sql, const QVariantList& values) {
     for (int k = 0; k < q.record().count(); ++k)
         columns << q.value(k).toString();
     return columns.join('|');
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -10,6 +10,8 @@ inline const QString kSaveQuestion = QStringLiteral(
     "This will save all the changes made to this form. Are you sure you want to continue?");
 inline const QString kCancelQuestion = QStringLiteral(
     "Cancelling will result in a loss of all changes. Are you sure you want to continue?");
+inline const QString kLocked = QStringLiteral(
+    "The database could not complete this action: database is locked.\n\nNothing was changed.");
 inline const QString kConfirmTitle = QStringLiteral("Confirm Cancel");
 inline const QString kAppTitle = QStringLiteral("ColtsTracker");
 

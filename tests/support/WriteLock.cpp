@@ -1,6 +1,5 @@
 #include "support/WriteLock.h"
 
-#include "data/Sql.h"
 #include "support/TestProgram.h"
 
 #include <QSqlDatabase>
@@ -14,15 +13,12 @@ WriteLock::WriteLock(TestProgram& program, int waitMs) {
     QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", kOther);
     other.setDatabaseName(program.databasePath());
     other.open();
-    m_lock = new QSqlQuery(other);
-    m_lock->exec("BEGIN IMMEDIATE");
+    QSqlQuery(other).exec("BEGIN IMMEDIATE");
     program.closeDatabase();
     program.openDatabase(waitMs);
 }
 
 WriteLock::~WriteLock() {
-    m_lock->exec("ROLLBACK");
-    delete m_lock;
-    QSqlDatabase::database(kOther, false).close();
+    QSqlDatabase::database(kOther, false).close(); // which ends its transaction
     QSqlDatabase::removeDatabase(kOther);
 }

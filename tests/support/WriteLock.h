@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-
-class QSqlQuery;
 class TestProgram;
 
 // A second connection holding the write lock of the program's database, with the program's
@@ -13,7 +10,4 @@ public:
     ~WriteLock();
     WriteLock(const WriteLock&) = delete;
     WriteLock& operator=(const WriteLock&) = delete;
-
-private:
-    QSqlQuery* m_lock;
 };

@@ -1,13 +1,6 @@
 // The team information screen, the team form and the coach form, driven as the secretary
 // would: choosing list lines, typing, clicking buttons and answering the boxes.
-#include "data/Sql.h"
 #include "support/TestProgram.h"
-#include "support/Texts.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QTest>
 
 namespace {
 
@@ -16,8 +9,7 @@ const QString kConfirm = Texts::kConfirmTitle + ": ";
 const QString kDeleteTeam = kConfirm +
                             "You are about to delete the selected team and coaches assigned to "
                             "it. This action cannot be undone. Are you sure you want to continue?";
-const QString kLocked = kApp + "The database could not complete this action: database is "
-                               "locked.\n\nNothing was changed.";
+const QString kLocked = kApp + Texts::kLocked;
 const QStringList kTeams{"ash hollow (D)", "Oak Ridge (C)", "Riverside (C)", "Riverside (b)"};
 const QStringList kOakCoaches{"Adams, Dee - Head Coach", "Zane, Bea - Head Coach",
                               "Brown, Eli - Assistant Coach", "Young, Cal - Assistant Coach"};
@@ -34,10 +26,6 @@ QWidget* openDistrict() {
              " ('Bob', 'Second', 'Head Coach', 3)");
     Sql::run("UPDATE TblCoach SET Email = 'bs@r.org' WHERE TeamCode = 3");
     return openScreen("CmdAdmin", "CmdTeam", "FrmTeamSelect");
-}
-
-QString currentTeam(QWidget* select) {
-    return control<QLabel>(select, "LblCurrentTeam")->text();
 }
 
 // Chooses a line of the team list as a click on it does.
@@ -67,7 +55,7 @@ private slots:
         control<QComboBox>(select, "CbTeam")->setFocus();
         QTest::keyClicks(control<QComboBox>(select, "CbTeam"), "River");
         settle();
-        QCOMPARE(currentTeam(select), QStringLiteral("Oak Ridge"));
+        QCOMPARE(control<QLabel>(select, "LblCurrentTeam")->text(), "Oak Ridge");
         QCOMPARE(items(select, "LbCoaches"), kOakCoaches);
         // A coach deleted leaves the list at once.
         control<QListWidget>(select, "LbCoaches")->setCurrentRow(1);
@@ -81,23 +69,21 @@ private slots:
     void deletedTeamTakesItsCoachesAndLeavesItsRingRows_data() {
         QTest::addColumn<QString>("change"); // made to the database first
         QTest::addColumn<Answer>("answer");
-        QTest::addColumn<bool>("locked");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("deleted") << "" << Answer::Yes << false << QStringList{kDeleteTeam};
-        QTest::newRow("answered No") << "" << Answer::No << false << QStringList{kDeleteTeam};
+        QTest::newRow("deleted") << "" << Answer::Yes << QStringList{kDeleteTeam};
+        QTest::newRow("answered No") << "" << Answer::No << QStringList{kDeleteTeam};
         QTest::newRow("a team with riders")
             << "INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES ('12', 1)" << Answer::Yes
-            << false
             << QStringList{"Delete Error: You cannot delete a team that currently has riders "
                            "belonging to it"};
         QTest::newRow("team delete under a lock")
-            << "" << Answer::Yes << true << QStringList{kDeleteTeam, kLocked};
+            << "" << Answer::Yes << QStringList{kDeleteTeam, kLocked};
     }
     void deletedTeamTakesItsCoachesAndLeavesItsRingRows() {
         QFETCH(QString, change);
         QFETCH(Answer, answer);
-        QFETCH(bool, locked);
         QFETCH(QStringList, shown);
+        const bool locked = shown.last() == kLocked;
         TestProgram program;
         QWidget* select = openDistrict();
         QVERIFY(select);
@@ -108,7 +94,7 @@ private slots:
         if (shown[0] == kDeleteTeam)
             program.presenter.answer({answer});
         QVERIFY(click(select, "CmdDeleteTeam", locked ? &program : nullptr));
-        QCOMPARE(boxesShown(program.presenter), shown);
+        QCOMPARE(program.presenter.texts(true), shown);
         const bool deleted = shown == QStringList{kDeleteTeam} && answer == Answer::Yes;
         // Left: the other team's coach and the ring rows of the deleted team.
         QCOMPARE(stored("SELECT (SELECT COUNT(*) FROM TblTeam WHERE TeamCode = 1),"
@@ -117,7 +103,7 @@ private slots:
                  QString(deleted ? "0|3|1" : "1|1,1,1,1,3|1"));
         QCOMPARE(items(select, "CbTeam"),
                  (deleted ? QStringList{kTeams[0], kTeams[2], kTeams[3]} : kTeams));
-        QCOMPARE(currentTeam(select), QString(deleted ? "" : "Oak Ridge"));
+        QCOMPARE(control<QLabel>(select, "LblCurrentTeam")->text(), deleted ? "" : "Oak Ridge");
         QCOMPARE(items(select, "LbCoaches"), deleted ? QStringList() : kOakCoaches);
     }
 
@@ -127,37 +113,34 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QStringList>("opened"); // empty: every box empty
-        const auto row = [](const char* name, const char* opener, const char* button,
-                            const QStringList& texts, const QStringList& shown,
-                            const QStringList& opened = {}) {
+        const auto row = [](const char* name, const char* opener, const QStringList& texts,
+                            const QStringList& shown, const QStringList& opened = {},
+                            const char* button = "CmdSubmit") {
             QTest::newRow(name) << opener << button << texts << shown << opened;
         };
         const char* team = "CmdAddTeam";
         const char* coach = "CmdAddCoach";
-        const char* submit = "CmdSubmit";
         const QString save = kConfirm + Texts::kSaveQuestion;
-        const QString cancel = kConfirm + Texts::kCancelQuestion;
         const QStringList rest{"", "Salem", "24153", "555-0101", "", "a@b.org"};
         const QStringList ida = QStringList{"Ida", "Vance"} + rest << "Head Coach";
-        const QString noName = "Submit Error: The Team Name box must be filled in";
-        const QString noFirst = "Submit Error: The First Name box must be filled in";
-        row("no name", team, submit, {"", "B"}, {save, noName});
-        row("no division", team, submit, {"Elm", ""},
+        row("no name", team, {"", "B"},
+            {save, "Submit Error: The Team Name box must be filled in"});
+        row("no division", team, {"Elm", ""},
             {save, "Submit Error: You must select a division for this team"});
-        row("no first name", coach, submit, QStringList{"", "Vance"} + rest << "Head Coach",
-            {save, noFirst});
-        row("no position", coach, submit, QStringList{"Ida", "Vance"} + rest << "",
+        row("no first name", coach, QStringList{"", "Vance"} + rest << "Head Coach",
+            {save, "Submit Error: The First Name box must be filled in"});
+        row("no position", coach, QStringList{"Ida", "Vance"} + rest << "",
             {save, "Submit Error: The Position box must have a valid entry"});
-        row("team, locked", team, submit, {"Elm", "A"}, {save, kLocked});
-        row("coach, locked", coach, submit, ida, {save, kLocked});
-        row("team cancel answered no", team, "CmdCancel", {"Elm", "A"}, {cancel});
-        row("coach edited", "CmdEditCoach", submit,
+        row("team, locked", team, {"Elm", "A"}, {save, kLocked});
+        row("coach, locked", coach, ida, {save, kLocked});
+        row("team cancel answered no", team, {"Elm", "A"}, {kConfirm + Texts::kCancelQuestion}, {},
+            "CmdCancel");
+        row("coach edited", "CmdEditCoach",
             {"Bob", "Second", "", "", "", "555-0199", "", "", "Assistant Coach"}, {save},
             {"Bob", "Second", "", "", "", "", "", "bs@r.org", "Head Coach"});
         // The team of the same name as another is edited by its code. Only the exact letters
         // of a division are offered: "b" must be chosen anew.
-        row("team edited", "CmdEditTeam", submit, {"Riverside East", "A"}, {save},
-            {"Riverside", ""});
+        row("team edited", "CmdEditTeam", {"Riverside East", "A"}, {save}, {"Riverside", ""});
     }
     void formKeepsWhatWasTypedUntilSavedOrCancelled() {
         QFETCH(QString, opener);
@@ -179,13 +162,13 @@ private slots:
         // The question alone is shown when it is answered No.
         program.presenter.answer({shown.size() == 1 ? Answer::No : Answer::Yes});
         QVERIFY(click(form, button, locked ? &program : nullptr));
-        QCOMPARE(boxesShown(program.presenter), shown);
+        QCOMPARE(program.presenter.texts(true), shown);
         QCOMPARE(visibleWindows(), QStringList{form->objectName()});
         QCOMPARE(typed(form), texts);
         const QString state = "SELECT (SELECT COUNT(*) FROM TblTeam) + (SELECT COUNT(*) FROM "
                               "TblCoach), (SELECT TeamName || Division FROM TblTeam WHERE "
                               "TeamCode = 2)";
-        QCOMPARE(stored(state), QString("9|RiversideC"));
+        QCOMPARE(stored(state), "9|RiversideC");
         if (shown.size() > 1 && !locked)
             return; // refused: it would be refused again
         // Answered Yes this time: a cancel closes the form; a save stores exactly what was
@@ -204,9 +187,8 @@ private slots:
                  button == "CmdCancel" ? "<none>" : texts.join('|'));
         QVERIFY(stored(state).endsWith("|RiversideC")); // the other Riverside untouched
         // Adding a team, whatever comes of it, leaves no team chosen.
-        QCOMPARE(currentTeam(select), opener == "CmdAddTeam"    ? ""
-                                      : opener == "CmdEditTeam" ? texts[0]
-                                                                : "Riverside");
+        const QString chosen = opener == "CmdEditTeam" ? texts[0] : team ? "" : "Riverside";
+        QCOMPARE(control<QLabel>(select, "LblCurrentTeam")->text(), chosen);
         if (!team && button == "CmdSubmit")
             QVERIFY(items(select, "LbCoaches")
                         .contains(texts[1] + ", " + texts[0] + " - " + texts.last()));
