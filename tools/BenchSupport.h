@@ -1,6 +1,8 @@
 #pragma once
 
 // What the benchmark tools share: their command line and the median of their runs.
+#include "app/AppState.h"
+#include "app/Fonts.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 
@@ -69,6 +71,24 @@ inline QString peakMemory() {
         }
     }
     return QStringLiteral("unknown");
+}
+
+// Before the application is made: the screen benchmarks run offscreen unless told otherwise.
+inline void offscreenUnlessTold() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// What every screen benchmark does first: its command line, the program's fonts, a screen of
+// 1280 x 1024 and the district's database. 0, or the exit code when it cannot go on.
+inline int startScreens(const QStringList& args, const char* tool, int defaultRuns, QString* folder,
+                        int* runs) {
+    if (!parse(args, tool, defaultRuns, folder, runs))
+        return 2;
+    Fonts::install();
+    AppState::ScreenWidth = 19200;
+    AppState::ScreenHeight = 15360;
+    return openDistrict(*folder) ? 0 : 1;
 }
 
 } // namespace BenchSupport

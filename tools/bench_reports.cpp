@@ -18,18 +18,13 @@
 #include <functional>
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::offscreenUnlessTold();
     QApplication app(argc, argv);
     QString folder;
     int runs = 0;
-    if (!BenchSupport::parse(app.arguments(), "coltstracker-bench-reports", 9, &folder, &runs))
-        return 2;
-    Fonts::install();
-    AppState::ScreenWidth = 19200;
-    AppState::ScreenHeight = 15360;
-    if (!BenchSupport::openDistrict(folder))
-        return 1;
+    if (const int failed = BenchSupport::startScreens(app.arguments(), "coltstracker-bench-reports",
+                                                      9, &folder, &runs))
+        return failed;
     const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
     QTemporaryDir temporary;
     const int keepAt = app.arguments().indexOf(QStringLiteral("--keep"));

@@ -41,19 +41,14 @@ double msSince(const QElapsedTimer& timer) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::offscreenUnlessTold();
     QApplication app(argc, argv);
     QString folder;
     int runs = 0;
-    if (!BenchSupport::parse(app.arguments(), "coltstracker-bench-screens", 15, &folder, &runs))
-        return 2;
-    Fonts::install();
-    AppState::ScreenWidth = 19200;
-    AppState::ScreenHeight = 15360;
+    if (const int failed = BenchSupport::startScreens(app.arguments(), "coltstracker-bench-screens",
+                                                      15, &folder, &runs))
+        return failed;
     AppState::NumRings = 2;
-    if (!BenchSupport::openDistrict(folder))
-        return 1;
     const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
 
     QVector<double> open, step;
