@@ -1,5 +1,6 @@
 #include "app/Controls.h"
 
+#include "app/AppState.h"
 #include "app/Messages.h"
 #include "app/Twips.h"
 
@@ -264,6 +265,17 @@ bool wheelToScrollBar(QWheelEvent* event, QScrollBar* bar, int* remainder) {
         bar->setValue(bar->value() - notches);
     event->accept();
     return true;
+}
+
+void fillRingsAndClasses(QComboBox* rings, QComboBox* classList,
+                         QVector<ClassTable::Class>* classes) {
+    for (int ring = 1; ring <= AppState::NumRings; ++ring)
+        rings->addItem(QString::number(ring));
+    guarded([&] { *classes = ClassTable::classes(); });
+    for (const ClassTable::Class& c : *classes)
+        classList->addItem(QString::number(c.ClassNumber) + QStringLiteral(" - ") + c.ClassName);
+    rings->setCurrentIndex(-1);
+    classList->setCurrentIndex(-1);
 }
 
 void name(QWidget* control, const QString& name) {

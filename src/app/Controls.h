@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GridGeometry.h"
+#include "data/ClassTable.h"
 
 #include <QFont>
 #include <QString>
@@ -83,6 +84,12 @@ void placeScrollBar(QScrollBar* bar, const GridGeometry::Bar& place);
 // what a fine wheel has not yet made a notch). False, with the event ignored, when the bar is
 // not in use.
 bool wheelToScrollBar(QWheelEvent* event, QScrollBar* bar, int* remainder);
+
+// Fills a list with the district's rings "1" to "n" and one with the classes ("4 - Novice
+// Equitation on the Flat"), line k of the class list being (*classes)[k]; nothing is chosen.
+// A class table that cannot be used is reported and leaves the class list empty.
+void fillRingsAndClasses(QComboBox* rings, QComboBox* classList,
+                         QVector<ClassTable::Class>* classes);
 
 // Names a control: its object name and the accessible description that tools find it by,
 // also for controls that are made hidden and never shown.

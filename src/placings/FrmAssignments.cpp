@@ -1,6 +1,5 @@
 #include "placings/FrmAssignments.h"
 
-#include "app/AppState.h"
 #include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/Messages.h"
@@ -28,13 +27,7 @@ FrmAssignments::FrmAssignments()
     connect(CmdViewPoints, &QPushButton::clicked, this, &FrmAssignments::CmdViewPoints_Click);
 
     centre();
-    for (int ring = 1; ring <= AppState::NumRings; ++ring)
-        CbRing->addItem(QString::number(ring));
-    Controls::guarded([&] { m_classes = ClassTable::classes(); });
-    for (const ClassTable::Class& c : m_classes)
-        CbClass->addItem(QString::number(c.ClassNumber) + QStringLiteral(" - ") + c.ClassName);
-    CbRing->setCurrentIndex(-1);
-    CbClass->setCurrentIndex(-1);
+    Controls::fillRingsAndClasses(CbRing, CbClass, &m_classes);
 }
 
 void FrmAssignments::Set_Week(qint16 meet) {

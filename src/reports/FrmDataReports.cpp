@@ -26,13 +26,7 @@ FrmDataReports::FrmDataReports()
     connect(CmdViewReport, &QPushButton::clicked, this, &FrmDataReports::CmdViewReport_Click);
 
     centre();
-    Controls::guarded([&] { m_classes = ClassTable::classes(); });
-    for (const ClassTable::Class& c : m_classes)
-        CbClass->addItem(QString::number(c.ClassNumber) + QStringLiteral(" - ") + c.ClassName);
-    for (int ring = 1; ring <= AppState::NumRings; ++ring)
-        CbRing->addItem(QString::number(ring));
-    CbRing->setCurrentIndex(-1);
-    CbClass->setCurrentIndex(-1);
+    Controls::fillRingsAndClasses(CbRing, CbClass, &m_classes);
 }
 
 void FrmDataReports::Set_Week(qint16 meet) {
