@@ -112,6 +112,48 @@ protected:
     }
 };
 
+// A drop-down list the wheel changes only once the user has clicked or tabbed into it;
+// over a list without the focus the wheel goes on to the screen, which scrolls.
+class WheelSafeComboBox : public QComboBox {
+public:
+    explicit WheelSafeComboBox(QWidget* parent) : QComboBox(parent) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (hasFocus())
+            QComboBox::wheelEvent(event);
+        else
+            event->ignore();
+    }
+};
+
+// Tells the user, once however many keys were pressed meanwhile, that `box` did not take
+// all of a key or paste, and marks the cut text so that it is never taken for a whole value.
+void tellWhenCut(QLineEdit* box, int maxChars) {
+    auto pending = std::make_shared<bool>(false);
+    QObject::connect(box, &QLineEdit::inputRejected, box, [box, maxChars, pending] {
+        if (*pending)
+            return;
+        *pending = true;
+        QMetaObject::invokeMethod(
+            box,
+            [box, maxChars, pending] {
+                box->setProperty(Controls::kCutText, box->text());
+                Messages::notice(QStringLiteral("This box holds at most %1 characters, so the "
+                                                "text was not taken in full. Check the box "
+                                                "before you save.")
+                                     .arg(maxChars));
+                *pending = false;
+            },
+            Qt::QueuedConnection);
+    });
+    // Any change after the cut is the user's own text again.
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box] { box->setProperty(Controls::kCutText, QVariant()); });
+}
+
 QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* form, const QString& name, int left,
                       int top, int width, int height) {
     auto* bar = place(new QScrollBar(orientation, form), name, left, top, width, height);
@@ -145,40 +187,25 @@ QLineEdit* textBox(QWidget* form, const QString& name, int left, int top, int wi
                    int maxChars, const QFont& font) {
     auto* box = place(new QLineEdit(form), name, left, top, width, height, font);
     box->setMaxLength(maxChars);
-    // Told after the key or paste has been handled, and once however many keys were pressed
-    // meanwhile.
-    auto pending = std::make_shared<bool>(false);
-    QObject::connect(box, &QLineEdit::inputRejected, box, [box, maxChars, pending] {
-        if (*pending)
-            return;
-        *pending = true;
-        QMetaObject::invokeMethod(
-            box,
-            [maxChars, pending] {
-                Messages::notice(QStringLiteral("This box holds at most %1 characters, so the "
-                                                "text was not taken in full. Check the box "
-                                                "before you save.")
-                                     .arg(maxChars));
-                *pending = false;
-            },
-            Qt::QueuedConnection);
-    });
+    tellWhenCut(box, maxChars);
     return box;
 }
 
 QComboBox* dropDownList(QWidget* form, const QString& name, int left, int top, int width,
                         int height, const QFont& font) {
-    auto* c = place(new QComboBox(form), name, left, top, width, height, font);
+    auto* c = place(new WheelSafeComboBox(form), name, left, top, width, height, font);
     c->setEditable(false);
     return c;
 }
 
 QComboBox* dropDownCombo(QWidget* form, const QString& name, int left, int top, int width,
-                         int height, const QFont& font) {
-    auto* c = place(new QComboBox(form), name, left, top, width, height, font);
+                         int height, int maxChars, const QFont& font) {
+    auto* c = place(new WheelSafeComboBox(form), name, left, top, width, height, font);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setCompleter(nullptr);
+    c->lineEdit()->setMaxLength(maxChars);
+    tellWhenCut(c->lineEdit(), maxChars);
     return c;
 }
 
@@ -276,6 +303,11 @@ void fillRingsAndClasses(QComboBox* rings, QComboBox* classList,
         classList->addItem(QString::number(c.ClassNumber) + QStringLiteral(" - ") + c.ClassName);
     rings->setCurrentIndex(-1);
     classList->setCurrentIndex(-1);
+}
+
+bool wasCut(const QLineEdit* box) {
+    const QVariant cut = box->property(kCutText);
+    return cut.isValid() && !box->text().isEmpty() && cut.toString() == box->text();
 }
 
 void name(QWidget* control, const QString& name) {

@@ -44,12 +44,19 @@ inline constexpr int kSearch = 100;
 // a key pressed at the limit) is not taken in full, and the user is told so at once.
 QLineEdit* textBox(QWidget* form, const QString& name, int left, int top, int width, int height,
                    int maxChars, const QFont& font = QFont());
+// Drop-down lists change their choice by the wheel only while they have the focus.
 // A drop-down list: choice from the list only.
 QComboBox* dropDownList(QWidget* form, const QString& name, int left, int top, int width,
                         int height, const QFont& font = QFont());
-// A drop-down combo box: a list and a text part the user may type into.
+// A drop-down combo box: a list and a text part the user may type into, taking at most
+// `maxChars` characters as a text box does.
 QComboBox* dropDownCombo(QWidget* form, const QString& name, int left, int top, int width,
-                         int height, const QFont& font = QFont());
+                         int height, int maxChars, const QFont& font = QFont());
+
+// The property holding the text a box was left with when a key or paste did not fit.
+inline constexpr char kCutText[] = "coltsCutText";
+// True while `box` still holds the text it was cut to: it may name something else.
+bool wasCut(const QLineEdit* box);
 QListWidget* listBox(QWidget* form, const QString& name, int left, int top, int width, int height,
                      const QFont& font = QFont());
 

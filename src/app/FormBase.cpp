@@ -5,7 +5,12 @@
 #include "app/Twips.h"
 #include "app/WindowConventions.h"
 
+#include "app/Messages.h"
+
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
 
 FormBase::FormBase(const QString& name, const QString& title, int clientWidthTwips,
                    int clientHeightTwips)
@@ -71,7 +76,30 @@ void FormBase::Form_Unload() {
     }
 }
 
+QStringList FormBase::controlState() const {
+    QStringList state;
+    for (const QWidget* w : findChildren<QWidget*>()) {
+        if (const auto* box = qobject_cast<const QLineEdit*>(w))
+            state << box->text();
+        else if (const auto* list = qobject_cast<const QComboBox*>(w))
+            state << QString::number(list->currentIndex()) + list->currentText();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            state << QString::number(button->isChecked());
+    }
+    return state;
+}
+
+void FormBase::closeWithoutAsking() {
+    m_closing = true;
+    close();
+}
+
 void FormBase::closeEvent(QCloseEvent* event) {
+    if (m_asksBeforeClosing && !m_closing && !m_unloaded && controlState() != m_shownState &&
+        !Messages::confirm(Messages::kCancelQuestion)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (!m_unloaded) {
         m_unloaded = true;
@@ -81,12 +109,15 @@ void FormBase::closeEvent(QCloseEvent* event) {
 
 void FormBase::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!m_captionsFitted) {
+    const bool first = !m_captionsFitted;
+    if (first) {
         m_captionsFitted = true;
         Fonts::fitCaptions(this);
     }
     if (!event->spontaneous())
         Form_Activate();
+    if (first && m_asksBeforeClosing)
+        m_shownState = controlState();
 }
 
 bool FormBase::event(QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 // A screen of the program: a fixed client area designed in twips, centred on load, that
@@ -33,6 +34,12 @@ public:
     int outerHeightTwips() const;
 
 protected:
+    // For screens that edit records: closing the window by its close box asks the Cancel
+    // question when the controls differ from what the screen showed when it opened.
+    void setAsksBeforeClosing() { m_asksBeforeClosing = true; }
+    // Closes without asking: after a save, or after the user confirmed Cancel.
+    void closeWithoutAsking();
+
     // Runs when the screen is shown and when the user comes back to it from another
     // window of the program; switching applications does not run it.
     virtual void Form_Activate() {}
@@ -47,9 +54,14 @@ private:
     // The frame around the client area, in pixels: the window manager's once the window is
     // shown with one, a classic frame before.
     QMargins frameMargins() const;
+    // What the user can change on the screen: texts, choices and checked boxes.
+    QStringList controlState() const;
 
     QPointer<QWidget> m_opener;
     QSize m_outerTwips; // as given to setOuterGeometryTwips(), exactly
     bool m_captionsFitted = false;
     bool m_unloaded = false;
+    bool m_asksBeforeClosing = false;
+    bool m_closing = false;
+    QStringList m_shownState; // the controls when the screen was first shown
 };

@@ -20,7 +20,7 @@ FrmSettings::FrmSettings()
     LblDistrictNum = label(this, "LblDistrictNum", "District Number", 1920, 1080, 1335, 255);
     TxtDistrictNum = textBox(this, "TxtDistrictNum", 3960, 1080, 615, 285, Limit::kNumber);
     LblNumRings = label(this, "LblNumRings", "Number of Rings", 1920, 1920, 1215, 255);
-    CbNumRings = dropDownCombo(this, "CbNumRings", 3960, 1920, 615, 315);
+    CbNumRings = dropDownCombo(this, "CbNumRings", 3960, 1920, 615, 315, Limit::kNumber);
     CbNumRings->addItems({"1", "2", "3"});
     CbNumRings->setCurrentIndex(-1);
     CbNumRings->setEditText(QString());
@@ -37,6 +37,7 @@ FrmSettings::FrmSettings()
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmSettings::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmSettings::CmdCancel_Click);
 
+    setAsksBeforeClosing();
     centre();
     if (AppState::DistrictNum.isEmpty() || AppState::NumRings == 0) {
         CmdCancel->setEnabled(false);
@@ -72,12 +73,12 @@ void FrmSettings::CmdSubmit_Click() {
     }
     AppState::DistrictNum = TxtDistrictNum->text();
     AppState::NumRings = rings;
-    close();
+    closeWithoutAsking();
 }
 
 void FrmSettings::CmdCancel_Click() {
     if (Messages::confirm(Messages::kCancelQuestion))
-        close();
+        closeWithoutAsking();
 }
 
 void FrmSettings::Form_Unload() {

@@ -1,6 +1,7 @@
 #include "entries/EntryStore.h"
 
 #include "data/ClassTable.h"
+#include "data/Connection.h"
 #include "data/Sql.h"
 #include "data/Transaction.h"
 
@@ -50,9 +51,15 @@ QVector<Pairing> pairings(qint32 teamCode, qint16 week) {
 }
 
 std::optional<Rider> findRider(const QString& typedNumber) {
-    return Sql::first<Rider>(
+    std::optional<Rider> found = Sql::first<Rider>(
         "SELECT RiderNumber, FirstName, LastName FROM TblPerson WHERE RiderNumber = ?",
         {typedNumber}, readRider);
+    // The column ignores the case of plain letters only; the rest are folded here.
+    if (!found)
+        found = Sql::first<Rider>("SELECT RiderNumber, FirstName, LastName FROM TblPerson"
+                                  " WHERE fold_case(RiderNumber) = ? ORDER BY RiderNumber",
+                                  {Connection::folded(typedNumber)}, readRider);
+    return found;
 }
 
 QString partnerTakenElsewhere(const QString& rider, const QString& partner, qint32 teamCode,

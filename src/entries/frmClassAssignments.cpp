@@ -75,6 +75,7 @@ frmClassAssignments::frmClassAssignments()
     connect(Chbvscroll, &QScrollBar::valueChanged, this, &frmClassAssignments::Chbvscroll_Change);
     ChbArrayControl.connectEach(&QAbstractButton::toggled,
                                 [this](int box) { ChbArrayControl_Click(box); });
+    setAsksBeforeClosing();
     centre();
 }
 
@@ -138,8 +139,8 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
             m_boxNumber.insert(box, boxIndex(r, c));
             ChbArrayControl.add(box)->hide();
         }
-        QComboBox* partner = dropDownCombo(this, QString(), kFirstLeft, kFirstTop, 735, 360);
-        partner->lineEdit()->setMaxLength(Limit::kNumber);
+        QComboBox* partner =
+            dropDownCombo(this, QString(), kFirstLeft, kFirstTop, 735, 360, Limit::kNumber);
         partner->addItems(numbers);
         partner->setCurrentIndex(-1);
         partner->setEditText(QString());
@@ -335,7 +336,9 @@ bool frmClassAssignments::relayChecksPass(QVector<EntryStore::Pairing>* pairs) {
     QVector<std::optional<EntryStore::Rider>> partner(riders + 1);
     for (int r = 1; r <= riders; ++r) {
         const QString text = Cbpartner[r]->currentText();
+        // A text cut at the box's limit may name another rider: it names nobody.
         if (Cbpartner[r]->isEnabled() && !text.isEmpty() &&
+            !Controls::wasCut(Cbpartner[r]->lineEdit()) &&
             !Controls::guarded([&] { partner[r] = EntryStore::findRider(text); }))
             return false;
     }
@@ -352,6 +355,14 @@ bool frmClassAssignments::relayChecksPass(QVector<EntryStore::Pairing>* pairs) {
                                             "a rider of the district. Choose a rider number from "
                                             "the list.")
                                  .arg(text, m_riders.at(r - 1).RiderNumber));
+            return false;
+        }
+        const QString own = m_riders.at(r - 1).RiderNumber;
+        if (partner[r]->RiderNumber.compare(own, Qt::CaseInsensitive) == 0) {
+            Messages::notice(QStringLiteral("Rider %1 is listed as the relay partner of rider %1. "
+                                            "A rider cannot be his or her own relay partner; "
+                                            "choose another rider.")
+                                 .arg(own));
             return false;
         }
         for (int s = r + 1; s <= riders; ++s) {
@@ -418,10 +429,10 @@ void frmClassAssignments::CmdApply_Click() {
         }
     }
     if (Controls::guarded([&] { EntryStore::replace(numbers, m_week, entries, pairs); }))
-        close();
+        closeWithoutAsking();
 }
 
 void frmClassAssignments::CmdCancel_Click() {
     if (Messages::confirm(Messages::kCancelQuestion))
-        close();
+        closeWithoutAsking();
 }

@@ -49,6 +49,7 @@ FrmPlaceAssign::FrmPlaceAssign()
     tabOrder(tabs);
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmPlaceAssign::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmPlaceAssign::CmdCancel_Click);
+    setAsksBeforeClosing();
     centre();
 }
 
@@ -80,10 +81,6 @@ bool FrmPlaceAssign::InitializeForm(qint16 ring, qint16 classNumber, qint16 meet
             stored = PlacingStore::placings(classNumber, ring, meet);
         }))
         return false;
-    if (m_offered.isEmpty()) {
-        CmdSubmit->setEnabled(false);
-        return true;
-    }
     QStringList lines{QStringLiteral("N/A")};
     for (const PlacingStore::Offered& rider : m_offered) {
         QString line = rider.PersonNumber + QStringLiteral(" - ") + rider.FirstName +
@@ -97,9 +94,12 @@ bool FrmPlaceAssign::InitializeForm(qint16 ring, qint16 classNumber, qint16 meet
         }
         lines << line;
     }
+    // With nobody offered the lists stay empty.
     for (QComboBox* list : CbPlacing) {
-        list->addItems(lines);
-        list->setCurrentIndex(0);
+        if (!m_offered.isEmpty()) {
+            list->addItems(lines);
+            list->setCurrentIndex(0);
+        }
     }
     // A stored place whose rider is offered no more is never shown as somebody else.
     QStringList cleared;
@@ -117,12 +117,20 @@ bool FrmPlaceAssign::InitializeForm(qint16 ring, qint16 classNumber, qint16 meet
         else
             CbPlacing[p.Place - 1]->setCurrentIndex(found + 1);
     }
+    m_clearedCount = int(cleared.size());
+    // Nothing to choose and nothing to clear: Submit has nothing to do.
+    CmdSubmit->setEnabled(!m_offered.isEmpty() || !cleared.isEmpty());
     if (!cleared.isEmpty()) {
         const QString text =
-            QStringLiteral("These stored placings are of riders no longer entered in this class "
-                           "in this ring, so their places show N/A and are cleared when the "
-                           "placings are submitted: %1.")
-                .arg(cleared.join(QStringLiteral("; ")));
+            m_offered.isEmpty()
+                ? QStringLiteral("No rider is entered in this class in this ring any more, but "
+                                 "these placings are stored and still count in the standings. "
+                                 "Press Submit to clear them: %1.")
+                      .arg(cleared.join(QStringLiteral("; ")))
+                : QStringLiteral("These stored placings are of riders no longer entered in this "
+                                 "class in this ring, so their places show N/A and are cleared "
+                                 "when the placings are submitted: %1.")
+                      .arg(cleared.join(QStringLiteral("; ")));
         QMetaObject::invokeMethod(
             this, [text] { Messages::notice(text); }, Qt::QueuedConnection);
     }
@@ -130,7 +138,14 @@ bool FrmPlaceAssign::InitializeForm(qint16 ring, qint16 classNumber, qint16 meet
 }
 
 void FrmPlaceAssign::CmdSubmit_Click() {
-    if (!Messages::confirm(Messages::kSaveQuestion))
+    const QString question =
+        m_offered.isEmpty()
+            ? QStringLiteral("This will clear the %1 stored %2 of this class in this ring. Are you "
+                             "sure you want to continue?")
+                  .arg(m_clearedCount)
+                  .arg(m_clearedCount == 1 ? QStringLiteral("place") : QStringLiteral("places"))
+            : Messages::kSaveQuestion;
+    if (!Messages::confirm(question))
         return;
     for (int i = 0; i < 7; ++i) {
         const int chosen = CbPlacing[i]->currentIndex();
@@ -149,10 +164,10 @@ void FrmPlaceAssign::CmdSubmit_Click() {
             rows.push_back({i + 1, m_offered.at(chosen - 1).PersonNumber});
     }
     if (Controls::guarded([&] { PlacingStore::replace(m_class, m_ring, m_week, rows); }))
-        close();
+        closeWithoutAsking();
 }
 
 void FrmPlaceAssign::CmdCancel_Click() {
     if (Messages::confirm(Messages::kCancelQuestion))
-        close();
+        closeWithoutAsking();
 }

@@ -40,4 +40,6 @@ private:
     qint16 m_week = 0;
     // Line k (k >= 1) of every place list is m_offered[k - 1]; line 0 is "N/A".
     QVector<PlacingStore::Offered> m_offered;
+    // Stored places of riders no longer offered, cleared by the next Submit.
+    int m_clearedCount = 0;
 };

@@ -66,6 +66,7 @@ FrmRiderEdit::FrmRiderEdit()
     connect(CmdUpdate, &QPushButton::clicked, this, &FrmRiderEdit::CmdUpdate_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmRiderEdit::CmdCancel_Click);
 
+    setAsksBeforeClosing();
     centre();
     RiderForms::fillTeams(LbTeamCode, &m_teams);
     LbTeamCode->setFocus();
@@ -106,10 +107,10 @@ void FrmRiderEdit::CmdUpdate_Click() {
         return;
     const RiderStore::Rider rider = RiderForms::typedRider(RiderListBoxArray, teamCode);
     if (RiderForms::save([&] { RiderStore::update(m_riderNumber, rider); }))
-        close();
+        closeWithoutAsking();
 }
 
 void FrmRiderEdit::CmdCancel_Click() {
     if (Messages::confirm(Messages::kCancelQuestion))
-        close();
+        closeWithoutAsking();
 }

@@ -67,6 +67,7 @@ FrmRiderEntry::FrmRiderEntry()
     connect(CmdSave, &QPushButton::clicked, this, &FrmRiderEntry::CmdSave_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmRiderEntry::CmdCancel_Click);
 
+    setAsksBeforeClosing();
     centre();
     RiderForms::fillTeams(LbTeamCode, &m_teams);
     RiderListBoxArray[1]->setFocus();
@@ -105,10 +106,10 @@ void FrmRiderEntry::CmdSaveAdd_Click() {
 
 void FrmRiderEntry::CmdSave_Click() {
     if (confirmAndSave())
-        close();
+        closeWithoutAsking();
 }
 
 void FrmRiderEntry::CmdCancel_Click() {
     if (Messages::confirm(Messages::kCancelQuestion))
-        close();
+        closeWithoutAsking();
 }

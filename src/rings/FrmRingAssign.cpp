@@ -49,6 +49,7 @@ FrmRingAssign::FrmRingAssign()
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmRingAssign::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmRingAssign::CmdCancel_Click);
     connect(TeamScroll, &QScrollBar::valueChanged, this, &FrmRingAssign::TeamScroll_Change);
+    setAsksBeforeClosing();
     centre();
 }
 
@@ -162,10 +163,10 @@ void FrmRingAssign::CmdSubmit_Click() {
         }
     }
     if (Controls::guarded([&] { RingStore::replace(m_week, rows); }))
-        close();
+        closeWithoutAsking();
 }
 
 void FrmRingAssign::CmdCancel_Click() {
     if (Messages::confirm(Messages::kCancelQuestion))
-        close();
+        closeWithoutAsking();
 }

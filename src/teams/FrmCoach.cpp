@@ -55,6 +55,7 @@ FrmCoach::FrmCoach()
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmCoach::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmCoach::CmdCancel_Click);
 
+    setAsksBeforeClosing();
     centre();
     TxtFirst->setFocus();
 }
@@ -132,10 +133,10 @@ void FrmCoach::CmdSubmit_Click() {
             TeamStore::insertCoach(coach);
     });
     if (saved)
-        close();
+        closeWithoutAsking();
 }
 
 void FrmCoach::CmdCancel_Click() {
     if (Messages::confirm(Messages::kCancelQuestion))
-        close();
+        closeWithoutAsking();
 }

@@ -39,6 +39,7 @@ FrmTeam::FrmTeam() : FormBase(QStringLiteral("FrmTeam"), QStringLiteral("Team Fo
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmTeam::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmTeam::CmdCancel_Click);
 
+    setAsksBeforeClosing();
     centre();
     TxtTeam->setFocus();
 }
@@ -85,10 +86,10 @@ void FrmTeam::CmdSubmit_Click() {
             TeamStore::insertTeam(team.TeamName, team.Division);
     });
     if (saved)
-        close();
+        closeWithoutAsking();
 }
 
 void FrmTeam::CmdCancel_Click() {
     if (Messages::confirm(Messages::kCancelQuestion))
-        close();
+        closeWithoutAsking();
 }

@@ -21,7 +21,7 @@ FrmTeamSelect::FrmTeamSelect()
     LblTitle =
         label(this, "LblTitle", "Team Information", 3000, 360, 3135, 495, Fonts::classic(18, true));
     LblTeam = label(this, "LblTeam", "Team", 600, 1200, 855, 255);
-    CbTeam = dropDownCombo(this, "CbTeam", 1800, 1200, 6255, 315);
+    CbTeam = dropDownCombo(this, "CbTeam", 1800, 1200, 6255, 315, Limit::kName);
     CmdEditTeam = button(this, "CmdEditTeam", "Edit Team", 2040, 1680, 1095, 375);
     CmdAddTeam = button(this, "CmdAddTeam", "Add Team", 4320, 1680, 1095, 375);
     CmdDeleteTeam = button(this, "CmdDeleteTeam", "Delete Team", 6720, 1680, 1095, 375);

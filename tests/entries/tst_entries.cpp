@@ -4,6 +4,8 @@
 #include "entries/EntryGrid.h"
 #include "support/TestProgram.h"
 
+#include <QWheelEvent>
+
 using namespace EntryGrid;
 
 namespace {
@@ -150,8 +152,11 @@ private slots:
         QTest::newRow("no partner") << "_ a1 - -" << kNoPartner;
         QTest::newRow("a repeat before an empty one") << "b1 _ B1 -" << kTwoTeams;
         QTest::newRow("the same rider in other letters") << "b1 - - B1" << kTwoTeams;
-        QTest::newRow("an entered rider as partner") << "a1 20 - -" << kTwoTeams;
-        QTest::newRow("the rider himself") << "100 - - -" << kTwoTeams;
+        QTest::newRow("an entered rider as partner") << "20 a1 - -" << kTwoTeams;
+        QTest::newRow("the rider himself")
+            << "100 - - -"
+            << "Rider 100 is listed as the relay partner of rider 100. A rider cannot be his or "
+               "her own relay partner; choose another rider.";
         QTest::newRow("no such rider")
             << "zz - - -"
             << "The relay partner \"zz\" listed for rider 100 is not a rider of the district. "
@@ -230,6 +235,70 @@ private slots:
         // Back on the team entries form with the same team chosen.
         QCOMPARE(control<QComboBox>(window("FrmEntries"), "CbTeamName")->currentText(),
                  "Oak Ridge");
+    }
+
+    // The wheel never changes a partner the secretary has not clicked into; a cut paste names
+    // nobody; other letters than stored name the rider.
+    void partnerListTakesOnlyWhatWasMeant() {
+        TestProgram program(addDistrict);
+        Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
+                 " ('Ü1', 'Gus', 'Hay', 2), ('ABCDEFGHIJKLMNOPQRST', 'Ida', 'Ives', 2)");
+        Sql::run("UPDATE TblClass SET MaxEntries = 4 WHERE ClassNumber = 18");
+        QWidget* grid = openGrid(1);
+        QVERIFY(grid);
+        box(grid, 1, 18)->click();
+        box(grid, 2, 18)->click();
+        partner(grid, 1)->setCurrentIndex(2);
+        const QString chosen = partner(grid, 1)->currentText();
+        const auto wheel = [](QWidget* over) {
+            QWheelEvent notch(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(over, &notch);
+        };
+        wheel(partner(grid, 1));
+        QCOMPARE(partner(grid, 1)->currentText(), chosen);
+        partner(grid, 1)->setEditText("ü1");
+        QTest::keyClicks(partner(grid, 2)->lineEdit(), "ABCDEFGHIJKLMNOPQRSTU");
+        settle();
+        QCOMPARE(program.presenter.texts(),
+                 QStringList{"This box holds at most 20 characters, so the text was not taken in "
+                             "full. Check the box before you save."});
+        program.presenter.answer({Answer::Yes, Answer::Yes});
+        QVERIFY(click(grid, "CmdApply"));
+        QCOMPARE(program.presenter.lastText(),
+                 "The relay partner \"ABCDEFGHIJKLMNOPQRST\" listed for rider 20 is not a rider "
+                 "of the district. Choose a rider number from the list.");
+        QTest::keyClick(partner(grid, 2)->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClicks(partner(grid, 2)->lineEdit(), "T");
+        QVERIFY(click(grid, "CmdApply"));
+        QCOMPARE(rowsOf(1), "100:18 20:18|100+Ü1 Gus Hay, 20+ABCDEFGHIJKLMNOPQRST Ida Ives");
+    }
+
+    // Cancel answered Yes, and the close box answered Yes, write nothing; the close box
+    // answered No keeps the grid as it was; unchanged, it closes without a question.
+    void closingWithoutSubmitWritesNothing() {
+        TestProgram program(addDistrict);
+        Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (3, 1, '20')");
+        const QString before = rowsOf(1);
+        QWidget* grid = openGrid(1);
+        QVERIFY(grid);
+        grid->close();
+        settle();
+        QCOMPARE(visibleWindows(), QStringList{"FrmEntries"});
+        for (const char* how : {"close box", "Cancel"}) {
+            QVERIFY(click(window("FrmEntries"), "CmdSubmit"));
+            grid = window("frmClassAssignments");
+            box(grid, 1, 2)->click();
+            program.presenter.answer({Answer::No, Answer::Yes});
+            QVERIFY(!grid->close());
+            QVERIFY(grid->isVisible() && box(grid, 1, 2)->isChecked());
+            QVERIFY(QString(how) == "Cancel" ? click(grid, "CmdCancel") : grid->close());
+            settle();
+            QCOMPARE(program.presenter.lastText(), Texts::kCancelQuestion);
+            QCOMPARE(visibleWindows(), QStringList{"FrmEntries"});
+        }
+        QCOMPARE(rowsOf(1), before);
     }
 
     void keyboardEntersATeam() {

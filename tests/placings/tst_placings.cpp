@@ -9,7 +9,7 @@ namespace {
 // Teams 1 and 2 ride in ring 1 at meet 1, team 3 in ring 2; at meet 2 team 1 rides in ring 2,
 // team 3 in ring 1.
 // Riders 20 and 100 (team 1), 300 (team 2) and 400 (team 3) are entered in class 4 at meet 1;
-// 100 also in the relay with partner 20; rider 21 (team 1) is not entered.
+// 100 also in the relay with partner 20; rider 21 (team 1) is entered at meet 2 only.
 void addDistrict() {
     Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'A'),"
              " (2, 'Fox', 'A'), (3, 'Elm', 'B')");
@@ -18,9 +18,10 @@ void addDistrict() {
     Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
              " ('20', 'Ann', 'Berg', 1), ('100', 'Bo', 'Cole', 1), ('21', 'Cy', 'Dunn', 1),"
              " ('300', 'Di', 'Eck', 2), ('400', 'Ed', 'Fay', 3)");
-    Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (4, 1, '20'),"
-             " (4, 1, '100'), (4, 1, '300'), (4, 1, '400'), (4, 2, '20'), (18, 1, '100'),"
-             " (18, 1, '300')");
+    Sql::run(
+        "INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (4, 1, '20'),"
+        " (4, 1, '100'), (4, 1, '300'), (4, 1, '400'), (4, 2, '20'), (4, 2, '21'), (18, 1, '100'),"
+        " (18, 1, '300')");
     Sql::run("INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber, PartnerFirst, PartnerLast)"
              " VALUES (1, '100', '20', 'Ann', 'Berg')");
 }
@@ -68,8 +69,8 @@ private slots:
         QCOMPARE(control<QLabel>(form, "TxtClass")->text() + " " +
                      control<QLabel>(form, "TxtRing")->text(),
                  "Class 4 - Novice Equitation on the Flat 1");
-        // Not 400 (another ring at this meet), not 21 (not entered), in rider-number order as
-        // text.
+        // Not 400 (another ring at this meet), not 21 (entered at another meet), in rider-number
+        // order as text.
         QCOMPARE(items(form, "CbPlacing(7)"),
                  (QStringList{"N/A", "100 - Bo Cole", "20 - Ann Berg", "300 - Di Eck"}));
         program.presenter.answer({Answer::Yes, Answer::Yes});
@@ -84,6 +85,47 @@ private slots:
         QWidget* nobody = openPlacings(selector, 2, 5);
         QVERIFY(nobody && items(nobody, "CbPlacing(0)").isEmpty() &&
                 !control<QWidget>(nobody, "CmdSubmit")->isEnabled());
+    }
+
+    void placingsOfRidersNoLongerOfferedAreAnnouncedAndCleared() {
+        TestProgram program(addDistrict);
+        // Team 3 rode in ring 1 at meet 2 and was moved to ring 2 since: nobody is offered.
+        Sql::run("UPDATE TblRing SET RingNumber = 2 WHERE Week = 2 AND TeamCode = 3");
+        Sql::run("INSERT INTO TblPlacing (ClassNumber, Ring, Week, Place, RiderNumber, Points)"
+                 " VALUES (4, 1, 2, 1, '400', 8), (4, 1, 2, 2, '21', 7), (4, 2, 2, 1, '20', 8)");
+        QWidget* selector = openScreen("CmdRecord", "Cmdplacings", "FrmAssignments", 2);
+        QWidget* form = openPlacings(selector, 1, 4);
+        QVERIFY(form);
+        settle();
+        QVERIFY(items(form, "CbPlacing(0)").isEmpty());
+        QCOMPARE(program.presenter.texts(),
+                 QStringList{"No rider is entered in this class in this ring any more, but these "
+                             "placings are stored and still count in the standings. Press Submit "
+                             "to clear them: First Place: rider 400; Second Place: rider 21."});
+        program.presenter.answer({Answer::Yes});
+        QVERIFY(click(form, "CmdSubmit"));
+        QCOMPARE(program.presenter.lastText(),
+                 "This will clear the 2 stored places of this class in this ring. Are you sure "
+                 "you want to continue?");
+        QCOMPARE(placingsOf(4, 1, 2) + "|" + placingsOf(4, 2, 2), "|1:20:8");
+    }
+
+    // A failed write after the old places were deleted leaves the old places.
+    void submitStoresAllPlacesOrNone() {
+        TestProgram program(addDistrict);
+        Sql::run("INSERT INTO TblPlacing (ClassNumber, Ring, Week, Place, RiderNumber, Points)"
+                 " VALUES (4, 1, 1, 1, '300', 8)");
+        Sql::run("CREATE TEMP TRIGGER FailedWrite BEFORE INSERT ON TblPlacing"
+                 " BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
+        QWidget* form =
+            openPlacings(openScreen("CmdRecord", "Cmdplacings", "FrmAssignments"), 1, 4);
+        QVERIFY(form);
+        place(form, 2)->setCurrentIndex(1);
+        program.presenter.answer({Answer::Yes});
+        QVERIFY(click(form, "CmdSubmit"));
+        QVERIFY(program.presenter.lastText().contains("disk I/O error"));
+        QCOMPARE(visibleWindows(), QStringList{"FrmPlaceAssign"});
+        QCOMPARE(placingsOf(4, 1, 1), "1:300:8");
     }
 
     void submitStoresThePlacesWithTheirPoints() {

@@ -44,13 +44,29 @@ private slots:
         QTest::newRow("5 rings") << 5 << QList<int>{4520, 2855, 11, 1200};
         QTest::newRow("12 rings") << 12 << QList<int>{6550, 7055, 25, 5400};
     }
+    // The form as shown: headings, frames and options where the rules put them.
     void layoutFollowsTheRingCount() {
         QFETCH(int, rings);
         QFETCH(QList<int>, designed);
-        QCOMPARE((QList<int>{RingLayout::ringHeadingLeft(rings), RingLayout::frameWidth(rings),
-                             RingLayout::optionIndex(3, 1, rings), RingLayout::extraWidth(rings)}),
-                 designed);
-        QCOMPARE(RingLayout::optionIndex(3, rings, rings), designed[2] + rings - 1);
+        TestProgram program;
+        AppState::NumRings = qint16(rings);
+        for (int k = 1; k <= 3; ++k)
+            Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES (?, 'A')",
+                     {QString::number(k)});
+        QWidget* form = openScreen("CmdRecord", "CmdRing", "FrmRingAssign");
+        QVERIFY(form);
+        auto* frame = control<QWidget>(form, "FrameArray(3)");
+        auto* team = control<QWidget>(form, "LblTeamArray(3)");
+        QCOMPARE(control<QWidget>(form, "LblRing")->x(), Twips::toPixels(designed[0]));
+        QCOMPARE(frame->geometry(),
+                 Twips::rect(3400, RingLayout::rowTop(2) - 130, designed[1], 495));
+        QCOMPARE(team->y(), Twips::toPixels(RingLayout::rowTop(2)));
+        QCOMPARE(control<QWidget>(form, QString("ObArray(%1)").arg(designed[2]))->parent(), frame);
+        QCOMPARE(form->width(), Twips::toPixels(5625 + designed[3]));
+        // Headings of rings the district does not run are hidden; the three designed are there.
+        for (int r = 1; r <= std::max(3, rings); ++r)
+            QCOMPARE(control<QWidget>(form, QString("LabelArray(%1)").arg(r))->isVisibleTo(form),
+                     r <= rings);
     }
 
     // Three teams, two of the same name and division, which only their codes tell apart; the
