@@ -1,8 +1,8 @@
 #pragma once
 
 // What the benchmark tools share: their command line and the median of their runs.
-#include "app/AppState.h"
-#include "app/Fonts.h"
+#include "core/AppState.h"
+#include "forms/Fonts.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 

@@ -3,8 +3,8 @@
 // page shown in the report window, and its PDF. Prints the median of each in ms; with --keep
 // the PDFs are left in DIR to be looked at. Runs offscreen unless told otherwise.
 #include "BenchSupport.h"
-#include "app/AppState.h"
-#include "app/Fonts.h"
+#include "core/AppState.h"
+#include "forms/Fonts.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 #include "reports/ReportPainter.h"

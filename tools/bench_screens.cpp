@@ -3,9 +3,9 @@
 // one step of its scroll bar, and for the class entry grid a box click and Submit. Prints the
 // median of each in ms. Runs offscreen unless told otherwise.
 #include "BenchSupport.h"
-#include "app/AppState.h"
-#include "app/Fonts.h"
-#include "app/Messages.h"
+#include "core/AppState.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
 #include "data/ClassTable.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"

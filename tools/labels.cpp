@@ -1,7 +1,7 @@
 // coltstracker-labels FOLDER: draws FOLDER/LabelFiles/<imagepath> for every delivered class
 // (the class name as a vertical heading, 375 x 1575 twips), RelayPartner.bmp, and the
 // program's icon FOLDER/coltstracker.png.
-#include "app/ClassHeading.h"
+#include "core/ClassHeading.h"
 #include "data/DeliveredClasses.h"
 
 #include <QDir>

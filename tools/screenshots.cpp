@@ -1,11 +1,11 @@
 // coltstracker-screenshots PROGRAM_FOLDER OUT_FOLDER: pictures of every screen of a meet, for
 // the guide in the README, taken on the district in the program folder (made with
 // coltstracker-district). tools/screenshots.sh runs it under Xvfb.
-#include "app/AppState.h"
-#include "app/Fonts.h"
+#include "core/AppState.h"
+#include "forms/Fonts.h"
 #include "app/FrmMain.h"
 #include "app/FrmSettings.h"
-#include "app/WindowConventions.h"
+#include "forms/WindowConventions.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 #include "entries/FrmEntries.h"

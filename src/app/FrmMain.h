@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormBase.h"
+#include "forms/FormBase.h"
 
 #include <QVector>
 

@@ -1,11 +1,11 @@
 #include "app/FrmSettings.h"
 
-#include "app/AppState.h"
-#include "app/Controls.h"
-#include "app/DistrictSettings.h"
-#include "app/Fonts.h"
+#include "core/AppState.h"
+#include "forms/Controls.h"
+#include "core/DistrictSettings.h"
+#include "forms/Fonts.h"
 #include "app/FrmMain.h"
-#include "app/Messages.h"
+#include "forms/Messages.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "app/Startup.h"
-#include "app/Twips.h"
-#include "app/WindowConventions.h"
+#include "core/Twips.h"
+#include "forms/WindowConventions.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ControlArray.h"
-#include "app/FormBase.h"
+#include "forms/ControlArray.h"
+#include "forms/FormBase.h"
 #include "data/ClassTable.h"
 #include "entries/EntryGrid.h"
 #include "entries/EntryStore.h"

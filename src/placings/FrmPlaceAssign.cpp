@@ -1,7 +1,7 @@
 #include "placings/FrmPlaceAssign.h"
 
-#include "app/Controls.h"
-#include "app/Messages.h"
+#include "forms/Controls.h"
+#include "forms/Messages.h"
 #include "data/ClassTable.h"
 #include "data/DbError.h"
 

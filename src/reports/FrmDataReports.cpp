@@ -1,9 +1,9 @@
 #include "reports/FrmDataReports.h"
 
-#include "app/AppState.h"
-#include "app/Controls.h"
-#include "app/Fonts.h"
-#include "app/Messages.h"
+#include "core/AppState.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
 #include "reports/ReportWindow.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "reports/ReportWindow.h"
 
-#include "app/AppState.h"
-#include "app/Controls.h"
-#include "app/Messages.h"
-#include "app/Twips.h"
+#include "core/AppState.h"
+#include "forms/Controls.h"
+#include "forms/Messages.h"
+#include "core/Twips.h"
 #include "reports/ReportPainter.h"
 
 #include <QFile>

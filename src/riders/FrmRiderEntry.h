@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormBase.h"
+#include "forms/FormBase.h"
 #include "riders/RiderForms.h"
 #include "riders/RiderStore.h"
 

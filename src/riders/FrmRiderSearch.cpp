@@ -1,8 +1,8 @@
 #include "riders/FrmRiderSearch.h"
 
-#include "app/Controls.h"
-#include "app/Fonts.h"
-#include "app/Messages.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
 #include "reports/ReportWindow.h"
 #include "riders/FrmRiderEdit.h"
 #include "riders/FrmRiderEntry.h"

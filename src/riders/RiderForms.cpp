@@ -1,7 +1,7 @@
 #include "riders/RiderForms.h"
 
-#include "app/Controls.h"
-#include "app/Messages.h"
+#include "forms/Controls.h"
+#include "forms/Messages.h"
 #include "data/DbError.h"
 #include "teams/TeamStore.h"
 

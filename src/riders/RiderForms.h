@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "forms/Controls.h"
 #include "riders/RiderStore.h"
 #include "teams/TeamStore.h"
 

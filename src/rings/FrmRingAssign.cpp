@@ -1,10 +1,10 @@
 #include "rings/FrmRingAssign.h"
 
-#include "app/AppState.h"
-#include "app/Controls.h"
-#include "app/Fonts.h"
-#include "app/Messages.h"
-#include "app/Twips.h"
+#include "core/AppState.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
+#include "core/Twips.h"
 #include "rings/RingStore.h"
 
 #include <QFrame>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ControlArray.h"
-#include "app/FormBase.h"
+#include "forms/ControlArray.h"
+#include "forms/FormBase.h"
 #include "rings/RingLayout.h"
 #include "teams/TeamStore.h"
 

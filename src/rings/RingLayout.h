@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DistrictSettings.h"
+#include "core/DistrictSettings.h"
 
 #include <QtGlobal>
 

@@ -1,8 +1,8 @@
 #include "teams/FrmTeam.h"
 
-#include "app/Controls.h"
-#include "app/Fonts.h"
-#include "app/Messages.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
 #include "teams/TeamStore.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "teams/FrmTeamSelect.h"
 
-#include "app/Controls.h"
-#include "app/Fonts.h"
-#include "app/Messages.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
 #include "teams/FrmCoach.h"
 #include "teams/FrmTeam.h"
 

@@ -1,9 +1,9 @@
 // Start-up, the main control form and the district settings, driven as the secretary would.
-#include "app/ControlArray.h"
-#include "app/FormBase.h"
+#include "forms/ControlArray.h"
+#include "forms/FormBase.h"
 #include "app/FrmMain.h"
 #include "app/Startup.h"
-#include "app/Twips.h"
+#include "core/Twips.h"
 #include "data/Backups.h"
 #include "support/Faults.h"
 #include "support/TestProgram.h"

@@ -1,5 +1,5 @@
 // The delivered database and the rules every store relies on.
-#include "app/DistrictSettings.h"
+#include "core/DistrictSettings.h"
 #include "data/DbError.h"
 #include "data/Transaction.h"
 #include "riders/RiderStore.h"

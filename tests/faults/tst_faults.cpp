@@ -1,6 +1,6 @@
 // Saves and start-ups under real faults: a full disk, a database the user may not write, a
 // journal that cannot be made, a lock held by another program.
-#include "app/Controls.h"
+#include "forms/Controls.h"
 #include "app/Startup.h"
 #include "data/Backups.h"
 #include "support/Faults.h"

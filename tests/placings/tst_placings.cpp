@@ -1,6 +1,6 @@
 // The class placings selector, the placing entry screen and the point standings, driven as the
 // secretary would.
-#include "app/Twips.h"
+#include "core/Twips.h"
 #include "placings/Standings.h"
 #include "support/TestProgram.h"
 

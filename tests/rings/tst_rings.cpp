@@ -1,5 +1,5 @@
 // The ring assignment form: its layout rules, and what it shows and stores for a meet.
-#include "app/Twips.h"
+#include "core/Twips.h"
 #include "rings/RingLayout.h"
 #include "support/TestProgram.h"
 

@@ -7,8 +7,8 @@
 //   coltstracker-faultchild renumber FOLDER  renumbers rider R1 <-> R2 (with the rider's
 //                                             entries, pairing and placing) for ever, printing
 //                                             "saving" once the first save is done
-#include "app/Controls.h"
-#include "app/Messages.h"
+#include "forms/Controls.h"
+#include "forms/Messages.h"
 #include "app/Startup.h"
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"

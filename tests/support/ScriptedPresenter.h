@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Messages.h"
+#include "forms/Messages.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "support/TestProgram.h"
 
-#include "app/FormBase.h"
+#include "forms/FormBase.h"
 #include "app/FrmMain.h"
-#include "app/WindowConventions.h"
+#include "forms/WindowConventions.h"
 #include "support/WriteLock.h"
 
 #include <QAbstractItemView>

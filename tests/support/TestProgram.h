@@ -2,7 +2,7 @@
 
 // What the test programs share: a program of their own for each test case, the helpers that
 // drive its screens as the secretary does, and the Qt headers those tests use.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 #include "reports/ReportWindow.h"

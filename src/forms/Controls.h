@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GridGeometry.h"
+#include "core/GridGeometry.h"
 #include "data/ClassTable.h"
 
 #include <QFont>

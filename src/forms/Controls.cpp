@@ -1,8 +1,8 @@
-#include "app/Controls.h"
+#include "forms/Controls.h"
 
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/Twips.h"
+#include "core/AppState.h"
+#include "forms/Messages.h"
+#include "core/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

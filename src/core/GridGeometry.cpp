@@ -1,4 +1,4 @@
-#include "app/GridGeometry.h"
+#include "core/GridGeometry.h"
 
 #include <cmath>
 

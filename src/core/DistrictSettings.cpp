@@ -1,4 +1,4 @@
-#include "app/DistrictSettings.h"
+#include "core/DistrictSettings.h"
 
 #include <QDir>
 #include <QFileInfo>

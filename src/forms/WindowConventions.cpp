@@ -1,6 +1,6 @@
-#include "app/WindowConventions.h"
+#include "forms/WindowConventions.h"
 
-#include "app/Fonts.h"
+#include "forms/Fonts.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "app/Fonts.h"
+#include "forms/Fonts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Controls.h"
-#include "app/Fonts.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
 
 #include <QObject>
 #include <QVector>

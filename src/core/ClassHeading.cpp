@@ -1,6 +1,6 @@
-#include "app/ClassHeading.h"
+#include "core/ClassHeading.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 #include <QFont>
 #include <QFontMetrics>

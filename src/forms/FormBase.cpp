@@ -1,11 +1,11 @@
-#include "app/FormBase.h"
+#include "forms/FormBase.h"
 
-#include "app/AppState.h"
-#include "app/Fonts.h"
-#include "app/Twips.h"
-#include "app/WindowConventions.h"
+#include "core/AppState.h"
+#include "forms/Fonts.h"
+#include "core/Twips.h"
+#include "forms/WindowConventions.h"
 
-#include "app/Messages.h"
+#include "forms/Messages.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
