@@ -108,6 +108,35 @@ private slots:
                                             "Team 01,A,1,1\r\nTeam 01,A,2,1\r\nTeam 01,A,,\r\n"));
     }
 
+    void relaySheetShowsThisMeetsPartnerAndTheTeamBelow_data() {
+        QTest::addColumn<int>("meet");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("meet 1") << 1 << "20 Ann Berg 100 Bo Cole TeamName: Oak";
+        QTest::newRow("meet 2, another partner") << 2 << "20 Ann Berg 7 Cy Dunn TeamName: Oak";
+    }
+    void relaySheetShowsThisMeetsPartnerAndTheTeamBelow() {
+        QFETCH(int, meet);
+        QFETCH(QString, printed);
+        TestProgram program;
+        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'A')");
+        Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
+                 " ('20', 'Ann', 'Berg', 1)");
+        Sql::run("INSERT INTO TblRing (Week, RingNumber, TeamCode) VALUES (1, 1, 1), (2, 1, 1)");
+        Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (18, 1, '20'),"
+                 " (18, 2, '20')");
+        Sql::run(
+            "INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber, PartnerFirst,"
+            " PartnerLast) VALUES (1, '20', '100', 'Bo', 'Cole'), (2, '20', '7', 'Cy', 'Dunn')");
+        const auto pages = Report::layout(Reports::design(Reports::Kind::ClassEntries18).layout,
+                                          Reports::classSheet(1, 18, qint16(meet)));
+        QCOMPARE(::printed(pages, "Detail"), printed);
+        // The team on a second line, 288 twips under the rider and partner.
+        QCOMPARE(
+            traced(pages, 1, "Detail").filter(QRegularExpression("^(1584|2016|3456),")),
+            (QStringList{"1584,2805 720x240 8.25 \"20\"", "2016,3093 1290x240 9.75b \"TeamName:\"",
+                         "3456,3093 3888x240 8.25 \"Oak\""}));
+    }
+
     void reportRowsAndTheClassSheetGenerator() {
         TestProgram program;
         Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'B'),"
