@@ -2,6 +2,7 @@
 // class sheet generator.
 #include "support/TestProgram.h"
 
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -80,8 +81,12 @@ private slots:
 
         // The painter's PDF, read back as text: the right words on the right page.
         const QString pdf = program.folder() + "/standings.pdf";
-        QString error;
-        QVERIFY2(report->savePdf(pdf, &error), qPrintable(error));
+        QVERIFY(report->savePdf(pdf));
+        // A printout that cannot be started is reported, not passed over.
+        QPrinter printer;
+        printer.setOutputFileName(program.folder() + "/no such folder/standings.pdf");
+        QVERIFY(!report->print(printer));
+        QVERIFY(program.presenter.lastText().startsWith("The report could not be printed"));
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         const auto page = [&pdf](int n) {
@@ -102,10 +107,12 @@ private slots:
         QCOMPARE(ReportWindow::find(Reports::Kind::TeamStandings), report);
         QCOMPARE(report->pages().size(), 1);
         const QString csv = program.folder() + "/standings.csv";
-        QVERIFY(report->saveCsv(csv, &error));
+        QVERIFY(report->saveCsv(csv));
         QCOMPARE(fileBytes(csv), QByteArray("\xEF\xBB\xBF"
                                             "TeamName,Division,Week,Sum Of Points\r\n"
                                             "Team 01,A,1,1\r\nTeam 01,A,2,1\r\nTeam 01,A,,\r\n"));
+        QCOMPARE(QDir(program.folder()).entryList({"standings*"}),
+                 (QStringList{"standings.csv", "standings.pdf"}));
     }
 
     void relaySheetShowsThisMeetsPartnerAndTheTeamBelow_data() {
