@@ -66,8 +66,9 @@ int main(int argc, char* argv[]) {
         });
         QString failure;
         const double pdf = BenchSupport::timed(runs, [&] {
-            ReportPainter::writePdf(
-                pages, out.filePath(Reports::design(c.kind).layout.name + ".pdf"), &failure);
+            failure = ReportPainter::writePdf(
+                          pages, out.filePath(Reports::design(c.kind).layout.name + ".pdf"))
+                          .failure;
         });
         std::printf("| %s | %d | %d | %.1f ms | %.1f ms | %.1f ms |\n", c.name, int(rows.size()),
                     int(pages.size()), layout, window, pdf);

@@ -13,8 +13,9 @@
 namespace Startup {
 
 Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& appPath) {
-    const QString districtNumber = DistrictSettings::readDistrictNumber();
-    const QString ringCount = DistrictSettings::readNumberOfRings();
+    const DistrictSettings::Stored settings = DistrictSettings::read();
+    const QString districtNumber = settings.districtNumber;
+    const QString ringCount = settings.numberOfRings;
 
     AppState::ScreenWidth = screenWidthTwips;
     AppState::ScreenHeight = screenHeightTwips;
@@ -42,6 +43,9 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
                                : writeProblem;
     if (!notice.isEmpty())
         Messages::notice(notice);
+
+    if (!settings.notice.isEmpty())
+        Messages::notice(settings.notice);
 
     // A ring count edited outside the program into something that is not a whole number of
     // rings counts as not set up, so the settings form asks for it again.

@@ -1,60 +1,116 @@
 #include "core/DistrictSettings.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <cmath>
 
 namespace {
 
-QString read(const QString& key, const QString& fallback) {
-    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
-    settings.beginGroup(QStringLiteral("ProgramConst"));
-    return settings.value(key, fallback).toString();
+const QString kName = QStringLiteral("ColtsTracker");
+const QString kDistrict = QStringLiteral("ProgramConst/DistrictNumber");
+const QString kRings = QStringLiteral("ProgramConst/NumberofRings");
+
+QString settingsFile() {
+    return QSettings(kName, kName).fileName();
 }
 
-// Why the settings file cannot be written, as far as the file system tells.
-QString whyNotWritten(const QString& fileName) {
+// The values in the settings file at `path`, and whether it reads whole. A copy is read:
+// settings read before in this run are kept by file name and not parsed again.
+std::pair<DistrictSettings::Stored, bool> readFile(const QString& path) {
+    DistrictSettings::Stored stored;
+    if (!QFileInfo(path).isFile()) // none, or a folder in its place: nothing stored yet
+        return {stored, true};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {stored, false};
+    const QByteArray bytes = file.readAll();
+    QTemporaryFile copy;
+    const bool copied = copy.open() && copy.write(bytes) == bytes.size() && copy.flush();
+    QSettings settings(copied ? copy.fileName() : path, QSettings::IniFormat);
+    settings.allKeys(); // parses every section, so that a line it cannot read is found
+    const bool whole =
+        file.error() == QFileDevice::NoError && settings.status() == QSettings::NoError;
+    if (whole) {
+        stored.districtNumber = settings.value(kDistrict, stored.districtNumber).toString();
+        stored.numberOfRings = settings.value(kRings, stored.numberOfRings).toString();
+    }
+    return {stored, whole};
+}
+
+QString unstored(const QString& fileName, const QString& why, const QString& advice) {
+    return QStringLiteral("The district settings could not be stored in \"%1\": %2. Nothing was "
+                          "changed; %3 and save again.")
+        .arg(QDir::toNativeSeparators(fileName), why, advice);
+}
+
+// Why the settings file cannot be written, as far as the file system tells, with what to do.
+QString notWritten(const QString& fileName) {
     const QFileInfo file(fileName);
     if (file.isDir())
-        return QStringLiteral("a folder of that name is in its place");
+        return unstored(fileName, QStringLiteral("a folder of that name is in its place"),
+                        QStringLiteral("move or rename that folder"));
     for (QFileInfo folder(file.absolutePath()); !folder.isRoot();
          folder = QFileInfo(folder.absolutePath())) {
         if (folder.exists() && !folder.isDir())
-            return QStringLiteral("\"%1\" is a file, not a folder").arg(folder.filePath());
+            return unstored(fileName,
+                            QStringLiteral("\"%1\" is a file, not a folder")
+                                .arg(QDir::toNativeSeparators(folder.filePath())),
+                            QStringLiteral("move or rename that file"));
         if (folder.exists())
             break;
     }
-    if (file.exists() && !file.isReadable())
-        return QStringLiteral("the file cannot be read");
-    return QStringLiteral("the file or its folder cannot be written");
+    return unstored(fileName, QStringLiteral("the file or its folder cannot be written"),
+                    QStringLiteral("make them writable"));
 }
 
 } // namespace
 
 namespace DistrictSettings {
 
-QString readDistrictNumber() {
-    return read(QStringLiteral("DistrictNumber"), QStringLiteral("NA"));
-}
-
-QString readNumberOfRings() {
-    return read(QStringLiteral("NumberofRings"), QStringLiteral("2"));
+Stored read() {
+    const QString path = settingsFile();
+    auto [stored, whole] = readFile(path);
+    if (!whole)
+        stored.notice =
+            QStringLiteral("The settings file \"%1\" cannot be read, so ColtsTracker does not use "
+                           "it and asks for the district settings again. Saving them writes a new "
+                           "file in its place and keeps the old one beside it, its name ending in "
+                           "\".unreadable-\" and the date.")
+                .arg(QDir::toNativeSeparators(path));
+    return stored;
 }
 
 QString write(const QString& districtNumber, const QString& numberOfRings) {
-    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
-    settings.beginGroup(QStringLiteral("ProgramConst"));
-    settings.setValue(QStringLiteral("DistrictNumber"), districtNumber);
-    settings.setValue(QStringLiteral("NumberofRings"), numberOfRings);
-    settings.endGroup();
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
+    const QString path = settingsFile();
+    // A file that cannot be read is set aside whole rather than merged into.
+    QString keptAs;
+    if (!readFile(path).second) {
+        keptAs = path + QDateTime::currentDateTime().toString(
+                            QStringLiteral("'.unreadable-'yyyy-MM-dd-HHmmss"));
+        if (!QFile::rename(path, keptAs))
+            return unstored(path,
+                            QStringLiteral("the file cannot be read, and it cannot be set aside "
+                                           "to be replaced"),
+                            QStringLiteral("make its folder writable"));
+    }
+    {
+        QSettings settings(kName, kName);
+        settings.setValue(kDistrict, districtNumber);
+        settings.setValue(kRings, numberOfRings);
+        settings.sync();
+    }
+    // What counts is what the file now holds, whatever its reader's status says.
+    const auto [now, whole] = readFile(path);
+    if (whole && now.districtNumber == districtNumber && now.numberOfRings == numberOfRings)
         return QString();
-    return QStringLiteral("The district settings could not be stored in \"%1\": %2. Nothing was "
-                          "changed; make the file writable and save again.")
-        .arg(QDir::toNativeSeparators(settings.fileName()), whyNotWritten(settings.fileName()));
+    if (!keptAs.isEmpty())
+        QFile::rename(keptAs, path);
+    return notWritten(path);
 }
 
 bool parseStoredRings(const QString& text, qint16* rings) {

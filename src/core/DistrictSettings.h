@@ -6,12 +6,18 @@
 // The two district values kept in the user's settings, section "ProgramConst".
 namespace DistrictSettings {
 
-// "DistrictNumber", "NA" when absent.
-QString readDistrictNumber();
-// "NumberofRings" as stored, "2" when absent.
-QString readNumberOfRings();
-// Stores both values ("DistrictNumber" first); returns an empty text, or a message saying
-// why they could not be stored.
+// The values as stored, or their defaults where absent.
+struct Stored {
+    QString districtNumber = QStringLiteral("NA");
+    QString numberOfRings = QStringLiteral("2");
+    // When the settings file cannot be read: a notice that says so and what the program does.
+    // Its values are not used then, and the next write replaces it, keeping it beside its place.
+    QString notice;
+};
+Stored read();
+
+// Stores both values; returns an empty text when both are stored, or a message saying why
+// they could not be stored, and then nothing is changed.
 QString write(const QString& districtNumber, const QString& numberOfRings);
 
 // The most rings a district runs: the ring assignment form has room for no more.

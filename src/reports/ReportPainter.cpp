@@ -1,6 +1,6 @@
 #include "reports/ReportPainter.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -33,43 +33,43 @@ void paint(QPainter& painter, const Report::Page& page, double dpi) {
     painter.restore();
 }
 
-void print(QPrinter& printer, const QVector<Report::Page>& pages) {
+bool print(QPrinter& printer, const QVector<Report::Page>& pages) {
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    QPainter painter(&printer);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
     for (int n = 0; n < pages.size(); ++n) {
-        if (n > 0)
-            printer.newPage();
+        if (n > 0 && !printer.newPage())
+            break;
         paint(painter, pages.at(n), printer.resolution());
     }
+    return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-bool writePdf(const QVector<Report::Page>& pages, const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+WholeFile::Written writePdf(const QVector<Report::Page>& pages, const QString& path) {
+    // Drawn in memory first: a PDF is written out only once it is complete.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::Letter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1200);
         pdf.setCreator(QStringLiteral("ColtsTracker"));
-        QPainter painter(&pdf);
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return {QStringLiteral("the PDF could not be drawn")};
         for (int n = 0; n < pages.size(); ++n) {
             if (n > 0)
                 pdf.newPage();
             paint(painter, pages.at(n), pdf.resolution());
         }
+        if (!painter.end())
+            return {QStringLiteral("the PDF could not be drawn")};
     }
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
-    file.close();
-    return true;
+    return WholeFile::write(path, buffer.data());
 }
 
 } // namespace ReportPainter

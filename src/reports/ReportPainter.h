@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/ReportLayout.h"
+#include "reports/WholeFile.h"
 
 class QPainter;
 class QPrinter;
@@ -13,10 +14,11 @@ namespace ReportPainter {
 // at `dpi` dots an inch.
 void paint(QPainter& painter, const Report::Page& page, double dpi);
 
-// Every page on a printer (or the preview's printer), one sheet a page.
-void print(QPrinter& printer, const QVector<Report::Page>& pages);
+// Every page on a printer (or the preview's printer), one sheet a page; false when the printer
+// could not be started or reported an error.
+bool print(QPrinter& printer, const QVector<Report::Page>& pages);
 
-// Writes the pages as a PDF file; false with the reason when it cannot be written.
-bool writePdf(const QVector<Report::Page>& pages, const QString& path, QString* error);
+// Writes the pages as a PDF file, whole or not at all.
+WholeFile::Written writePdf(const QVector<Report::Page>& pages, const QString& path);
 
 } // namespace ReportPainter

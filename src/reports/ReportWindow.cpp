@@ -6,7 +6,7 @@
 #include "core/Twips.h"
 #include "reports/ReportPainter.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -132,16 +132,18 @@ void ReportWindow::showPage() {
                              .arg(m_pages.size()));
 }
 
-bool ReportWindow::savePdf(const QString& path, QString* error) const {
-    return ReportPainter::writePdf(m_pages, path, error);
+bool ReportWindow::saved(const QString& path, const WholeFile::Written& written) {
+    if (!written.ok())
+        Messages::notice(QStringLiteral("The file \"%1\" could not be saved: %2.")
+                             .arg(QDir::toNativeSeparators(path), written.failure));
+    return written.ok();
 }
 
-bool ReportWindow::saveCsv(const QString& path, QString* error) const {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = file.errorString();
-        return false;
-    }
+bool ReportWindow::savePdf(const QString& path) {
+    return saved(path, ReportPainter::writePdf(m_pages, path));
+}
+
+bool ReportWindow::saveCsv(const QString& path) {
     const QStringList columns = Reports::design(m_kind).columns;
     QStringList lines{QStringList(columns).join(QLatin1Char(','))};
     for (const Report::Row& row : m_rows) {
@@ -152,36 +154,37 @@ bool ReportWindow::saveCsv(const QString& path, QString* error) const {
     }
     // A byte order mark, so that spreadsheets read the file as UTF-8.
     const QByteArray bytes = "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return saved(path, WholeFile::write(path, bytes));
+}
+
+bool ReportWindow::print(QPrinter& printer) {
+    if (ReportPainter::print(printer, m_pages))
+        return true;
+    Messages::notice(QStringLiteral("The report could not be printed: the printer could not be "
+                                    "started or reported an error. Check the printer and print "
+                                    "again."));
+    return false;
 }
 
 void ReportWindow::CmdPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        ReportPainter::print(printer, m_pages);
+        print(printer);
 }
 
 void ReportWindow::CmdSavePdf_Click() {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"),
                                                       windowTitle() + QStringLiteral(".pdf"),
                                                       QStringLiteral("PDF files (*.pdf)"));
-    QString error;
-    if (!path.isEmpty() && !savePdf(path, &error))
-        Messages::notice(
-            QStringLiteral("The PDF file \"%1\" could not be written: %2.").arg(path, error));
+    if (!path.isEmpty())
+        savePdf(path);
 }
 
 void ReportWindow::CmdSaveCsv_Click() {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save rows as CSV"),
                                                       windowTitle() + QStringLiteral(".csv"),
                                                       QStringLiteral("CSV files (*.csv)"));
-    QString error;
-    if (!path.isEmpty() && !saveCsv(path, &error))
-        Messages::notice(
-            QStringLiteral("The CSV file \"%1\" could not be written: %2.").arg(path, error));
+    if (!path.isEmpty())
+        saveCsv(path);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/Reports.h"
+#include "reports/WholeFile.h"
 
 #include <QWidget>
 
@@ -23,8 +24,12 @@ public:
 
     const QVector<Report::Page>& pages() const { return m_pages; }
     const QVector<Report::Row>& rows() const { return m_rows; }
-    bool savePdf(const QString& path, QString* error) const;
-    bool saveCsv(const QString& path, QString* error) const;
+    // Save the report as a PDF file, or its rows as a CSV file, whole or not at all; when the
+    // file cannot be written, the user is told why and false returned.
+    bool savePdf(const QString& path);
+    bool saveCsv(const QString& path);
+    // Prints the report; when the printout fails, the user is told and false returned.
+    bool print(QPrinter& printer);
 
 private slots:
     void CmdPrint_Click();
@@ -35,6 +40,7 @@ private:
     explicit ReportWindow(Reports::Kind kind);
     void fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions);
     void showPage();
+    bool saved(const QString& path, const WholeFile::Written& written);
 
     Reports::Kind m_kind;
     QVector<Report::Row> m_rows;

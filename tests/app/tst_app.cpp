@@ -165,7 +165,7 @@ private slots:
         QTest::addColumn<QStringList>("entered"); // district, rings
         QTest::addColumn<QString>("said"); // after the question; %1 the settings file, %2 its home
         const QString unstored = "The district settings could not be stored in \"%1\": %3. Nothing "
-                                 "was changed; make the file writable and save again.";
+                                 "was changed; move or rename that %4 and save again.";
         QTest::newRow("twelve rings, more than the list offers")
             << "" << QStringList{"B 12", "12"} << "";
         QTest::newRow("more than twelve rings")
@@ -173,10 +173,10 @@ private slots:
             << "The Number of Rings must be a whole number from 1 to 12.";
         QTest::newRow("settings that cannot be stored: a folder in the file's place")
             << "folder" << QStringList{"10", "2"}
-            << unstored.arg("%1", "a folder of that name is in its place");
+            << unstored.arg("%1", "a folder of that name is in its place", "folder");
         QTest::newRow("settings that cannot be stored: their home is a file")
             << "home" << QStringList{"10", "2"}
-            << unstored.arg("%1", "\"%2\" is a file, not a folder");
+            << unstored.arg("%1", "\"%2\" is a file, not a folder", "file");
     }
     void settingsFormStoresOnlyWhatItAccepts() {
         QFETCH(QString, fault);
@@ -210,6 +210,43 @@ private slots:
             QCOMPARE(header(), "Welcome to District " + entered[0] + " Data Tracker");
         else // kept to be put right
             QCOMPARE(typed(settings), entered);
+    }
+
+    void settingsFileThatCannotBeReadIsKeptAndReplaced_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        QTest::newRow("a line it cannot read")
+            << QByteArray("[ProgramConst\nDistrictNumber=5\nNumberofRings=3\n");
+    }
+    void settingsFileThatCannotBeReadIsKeptAndReplaced() {
+        QFETCH(QByteArray, content);
+        TestProgram program(false);
+        const QString home = program.folder() + "/settings/ColtsTracker";
+        QFile file(home + "/ColtsTracker.conf");
+        QVERIFY(QDir().mkpath(home) && file.open(QIODevice::WriteOnly) && file.write(content) > 0);
+        file.close();
+        QVERIFY(Startup::start(16000, 12000, program.folder()).running);
+        // Said once, naming the file; the district is asked for as on the first start.
+        const QStringList said = program.presenter.texts();
+        QVERIFY2(said.size() == 1 && said[0].startsWith("The settings file \"" + file.fileName() +
+                                                        "\" cannot be read"),
+                 qPrintable(said.join('\n')));
+        QWidget* settings = window("FrmSettings");
+        QVERIFY(settings && settings->isVisible());
+        fill(settings, {"10", "2"});
+        program.presenter.answer({Answer::Yes});
+        QVERIFY(click(settings, "CmdSubmit"));
+        QCOMPARE(program.presenter.texts(), said + QStringList{kVital});
+        QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
+        QCOMPARE(TestProgram::storedDistrict(), "10/2");
+        const QStringList kept = QDir(home).entryList({"ColtsTracker.conf.unreadable-*"});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(fileBytes(home + "/" + kept[0]), content);
+        // The next start reads the new file and says nothing.
+        program.end();
+        QVERIFY(Startup::start(16000, 12000, program.folder()).running);
+        QCOMPARE(program.presenter.texts().size(), 2);
+        QCOMPARE(AppState::DistrictNum + "/" + QString::number(AppState::NumRings), "10/2");
     }
 
     void textThatDoesNotFitABoxIsNeverCutSilently() {

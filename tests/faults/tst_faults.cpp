@@ -36,6 +36,33 @@ private slots:
         QCOMPARE(count("SELECT COUNT(*) FROM TblTeam"), 0);
     }
 
+    void reportFileThatDoesNotFitIsNotLeftBehind_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("room"); // bytes left on the disk
+        QTest::newRow("PDF, disk full") << "pdf" << 0;
+        QTest::newRow("PDF, room for a part of it") << "pdf" << 4096;
+        QTest::newRow("CSV, disk full") << "csv" << 0;
+    }
+    void reportFileThatDoesNotFitIsNotLeftBehind() {
+        QFETCH(QString, type);
+        QFETCH(int, room);
+        Faults::FullDisk disk;
+        if (!disk.skipReason.isEmpty())
+            QSKIP(qPrintable(disk.skipReason));
+        TestProgram program;
+        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'A')");
+        Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, TeamCode) VALUES ('1', 'Ann', 1)");
+        ReportWindow* report = ReportWindow::open(Reports::Kind::RiderList, Reports::riderList());
+        disk.fill();
+        QFile filler(disk.path() + "/filler");
+        QVERIFY(filler.resize(filler.size() - room));
+        const QString path = disk.path() + "/riders." + type;
+        QVERIFY(!(type == "pdf" ? report->savePdf(path) : report->saveCsv(path)));
+        QCOMPARE(program.presenter.texts(),
+                 QStringList{"The file \"" + path + "\" could not be saved: the disk is full."});
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"filler"});
+    }
+
     void journalThatCannotBeMadeIsExplained() {
         TestProgram program;
         QVERIFY(QDir().mkpath(program.databasePath() + "-journal"));

@@ -2,6 +2,7 @@
 // class sheet generator.
 #include "support/TestProgram.h"
 
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -80,8 +81,12 @@ private slots:
 
         // The painter's PDF, read back as text: the right words on the right page.
         const QString pdf = program.folder() + "/standings.pdf";
-        QString error;
-        QVERIFY2(report->savePdf(pdf, &error), qPrintable(error));
+        QVERIFY(report->savePdf(pdf));
+        // A printout that cannot be started is reported, not passed over.
+        QPrinter printer;
+        printer.setOutputFileName(program.folder() + "/no such folder/standings.pdf");
+        QVERIFY(!report->print(printer));
+        QVERIFY(program.presenter.lastText().startsWith("The report could not be printed"));
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         const auto page = [&pdf](int n) {
@@ -102,10 +107,41 @@ private slots:
         QCOMPARE(ReportWindow::find(Reports::Kind::TeamStandings), report);
         QCOMPARE(report->pages().size(), 1);
         const QString csv = program.folder() + "/standings.csv";
-        QVERIFY(report->saveCsv(csv, &error));
+        QVERIFY(report->saveCsv(csv));
         QCOMPARE(fileBytes(csv), QByteArray("\xEF\xBB\xBF"
                                             "TeamName,Division,Week,Sum Of Points\r\n"
                                             "Team 01,A,1,1\r\nTeam 01,A,2,1\r\nTeam 01,A,,\r\n"));
+        QCOMPARE(QDir(program.folder()).entryList({"standings*"}),
+                 (QStringList{"standings.csv", "standings.pdf"}));
+    }
+
+    void relaySheetShowsThisMeetsPartnerAndTheTeamBelow_data() {
+        QTest::addColumn<int>("meet");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("meet 1") << 1 << "20 Ann Berg 100 Bo Cole TeamName: Oak";
+        QTest::newRow("meet 2, another partner") << 2 << "20 Ann Berg 7 Cy Dunn TeamName: Oak";
+    }
+    void relaySheetShowsThisMeetsPartnerAndTheTeamBelow() {
+        QFETCH(int, meet);
+        QFETCH(QString, printed);
+        TestProgram program;
+        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'A')");
+        Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
+                 " ('20', 'Ann', 'Berg', 1)");
+        Sql::run("INSERT INTO TblRing (Week, RingNumber, TeamCode) VALUES (1, 1, 1), (2, 1, 1)");
+        Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (18, 1, '20'),"
+                 " (18, 2, '20')");
+        Sql::run(
+            "INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber, PartnerFirst,"
+            " PartnerLast) VALUES (1, '20', '100', 'Bo', 'Cole'), (2, '20', '7', 'Cy', 'Dunn')");
+        const auto pages = Report::layout(Reports::design(Reports::Kind::ClassEntries18).layout,
+                                          Reports::classSheet(1, 18, qint16(meet)));
+        QCOMPARE(::printed(pages, "Detail"), printed);
+        // The team on a second line, 288 twips under the rider and partner.
+        QCOMPARE(
+            traced(pages, 1, "Detail").filter(QRegularExpression("^(1584|2016|3456),")),
+            (QStringList{"1584,2805 720x240 8.25 \"20\"", "2016,3093 1290x240 9.75b \"TeamName:\"",
+                         "3456,3093 3888x240 8.25 \"Oak\""}));
     }
 
     void reportRowsAndTheClassSheetGenerator() {
