@@ -61,10 +61,10 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
         main->unsetCursor();
     } else {
         auto* main = new FrmMain;
-        auto* settings = new FrmSettings;
-        settings->setOpener(main);
-        settings->show();
-        settings->unsetCursor();
+        auto* form = new FrmSettings;
+        form->setOpener(main);
+        form->show();
+        form->unsetCursor();
     }
     return {true, 0};
 }
