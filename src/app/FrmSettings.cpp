@@ -4,6 +4,7 @@
 #include "app/Controls.h"
 #include "app/DistrictSettings.h"
 #include "app/Fonts.h"
+#include "app/FrmBackups.h"
 #include "app/FrmMain.h"
 #include "app/Messages.h"
 
@@ -36,6 +37,7 @@ FrmSettings::FrmSettings()
 
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmSettings::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmSettings::CmdCancel_Click);
+    addBackupsButton();
 
     centre();
     if (AppState::DistrictNum.isEmpty() || AppState::NumRings == 0) {
@@ -84,4 +86,14 @@ void FrmSettings::Form_Unload() {
     if (auto* main = qobject_cast<FrmMain*>(opener()))
         main->Set_Title();
     FormBase::Form_Unload();
+}
+
+void FrmSettings::addBackupsButton() {
+    CmdBackups = Controls::button(this, "CmdBackups", "Backups...", 4920, 1410, 1695, 495);
+    setTabOrder(CmdCancel, CmdBackups);
+    connect(CmdBackups, &QPushButton::clicked, this, &FrmSettings::CmdBackups_Click);
+}
+
+void FrmSettings::CmdBackups_Click() {
+    openScreen(new FrmBackups);
 }
