@@ -1,7 +1,8 @@
 // coltstracker-bench-open FOLDER [--runs N]: times what a start does with the database of a
-// program folder (made with coltstracker-district): opening it with all its checks, the check
-// that it can be written, and the automatic backup. Prints the median of each in ms. Works
-// on a copy, so the folder's own database and backups are left alone.
+// program folder (made with coltstracker-district): opening it with all its checks, the full
+// and the quick integrity check alone, the check that it can be written, the automatic backup,
+// and the comparison that finds the records unchanged since the newest backup. Prints the median of
+// each in ms. Works on a copy, so the folder's own database and backups are left alone.
 #include "BenchSupport.h"
 #include "data/Backups.h"
 #include "data/DatabaseFile.h"
@@ -36,6 +37,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
+    const auto pragma = [&](const char* check) {
+        return BenchSupport::timed(runs, [&] { Sql::run(QStringLiteral("PRAGMA ") + check); });
+    };
+    const double integrity = pragma("integrity_check");
+    const double quick = pragma("quick_check");
     const double writable = BenchSupport::timed(runs, [&] { DatabaseFile::writeProblem(path); });
     const double backup =
         BenchSupport::timed(runs, [&] { error = Backups::write(Sql::db(), path); });
@@ -43,9 +49,16 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
+    const double unchanged =
+        BenchSupport::timed(runs, [&] { error = Backups::writeIfChanged(Sql::db(), path); });
+    if (Backups::existing(path).size() != std::min(runs, Backups::kKept))
+        std::fprintf(stderr, "the unchanged records were backed up again\n");
     std::printf("median of %d runs, database of %lld KiB\n", runs, QFileInfo(path).size() / 1024);
     std::printf("open with its checks   %7.2f ms\n", open);
+    std::printf("  integrity_check      %7.2f ms\n", integrity);
+    std::printf("  quick_check          %7.2f ms\n", quick);
     std::printf("write check            %7.2f ms\n", writable);
     std::printf("automatic backup       %7.2f ms\n", backup);
+    std::printf("unchanged since backup %7.2f ms\n", unchanged);
     return 0;
 }

@@ -1,10 +1,11 @@
 #include "app/FrmSettings.h"
 
-#include "core/AppState.h"
-#include "forms/Controls.h"
-#include "core/DistrictSettings.h"
-#include "forms/Fonts.h"
+#include "app/FrmBackups.h"
 #include "app/FrmMain.h"
+#include "core/AppState.h"
+#include "core/DistrictSettings.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
 #include "forms/Messages.h"
 
 #include <QComboBox>
@@ -36,6 +37,7 @@ FrmSettings::FrmSettings()
 
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmSettings::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmSettings::CmdCancel_Click);
+    addBackupsButton();
 
     setAsksBeforeClosing();
     centre();
@@ -85,4 +87,14 @@ void FrmSettings::Form_Unload() {
     if (auto* main = qobject_cast<FrmMain*>(opener()))
         main->Set_Title();
     FormBase::Form_Unload();
+}
+
+void FrmSettings::addBackupsButton() {
+    CmdBackups = Controls::button(this, "CmdBackups", "Backups...", 4920, 1410, 1695, 495);
+    setTabOrder(CmdCancel, CmdBackups);
+    connect(CmdBackups, &QPushButton::clicked, this, &FrmSettings::CmdBackups_Click);
+}
+
+void FrmSettings::CmdBackups_Click() {
+    openScreen(new FrmBackups);
 }

@@ -19,8 +19,12 @@ protected:
 private slots:
     void CmdSubmit_Click();
     void CmdCancel_Click();
+    void CmdBackups_Click();
 
 private:
+    // The button to the backups, in the free space right of the two fields.
+    void addBackupsButton();
+
     QLabel* LblFormTitle;
     QLabel* LblDistrictNum;
     QLineEdit* TxtDistrictNum;
@@ -28,4 +32,5 @@ private:
     QComboBox* CbNumRings;
     QPushButton* CmdSubmit;
     QPushButton* CmdCancel;
+    QPushButton* CmdBackups;
 };

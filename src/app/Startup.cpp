@@ -7,8 +7,30 @@
 #include "forms/Messages.h"
 #include "core/Twips.h"
 #include "data/Backups.h"
+#include "data/Connection.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+
+namespace {
+
+// Offers to put the newest good backup in place of the damaged database that `error`
+// describes, when there is one. False when the secretary declines; otherwise `error` is empty
+// once the backup is in place and open, or still says what is wrong.
+bool restoreNewestGood(QString* error, DatabaseFile::OpenNotes* notes) {
+    const QString folder = Backups::folderFor(AppState::DBPath);
+    const QString copy = DatabaseFile::newestGoodCopy(AppState::DBPath);
+    if (copy.isEmpty())
+        return true;
+    if (!Messages::confirm(*error + QStringLiteral("\n\nThe damaged file will be kept in the "
+                                                   "folder \"%1\". Restore the newest good "
+                                                   "backup, from %2, now?")
+                                        .arg(folder, Backups::whenMade(copy))))
+        return false;
+    *error = DatabaseFile::restore(copy, AppState::DBPath, Sql::kConnectionName, notes);
+    return true;
+}
+
+} // namespace
 
 namespace Startup {
 
@@ -30,7 +52,13 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
     AppState::AppPath = appPath;
     AppState::DBPath = appPath + QStringLiteral("/") + DatabaseFile::kFileName;
 
-    const QString error = DatabaseFile::open(AppState::DBPath, Sql::kConnectionName);
+    DatabaseFile::OpenNotes notes;
+    QString error = DatabaseFile::open(AppState::DBPath, Sql::kConnectionName,
+                                       Connection::kDefaultLockWaitMs, &notes);
+    if (!error.isEmpty() && notes.damaged) {
+        if (!restoreNewestGood(&error, &notes))
+            return {false, kDatabaseUnusable};
+    }
     if (!error.isEmpty()) {
         Messages::notice(error + QStringLiteral("\n\nColtsTracker cannot start."));
         return {false, kDatabaseUnusable};
@@ -38,11 +66,13 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
     // A database that cannot be written still serves for looking up and printing. Only a
     // database that can take changes needs the start-up backup.
     const QString writeProblem = DatabaseFile::writeProblem(AppState::DBPath);
-    const QString notice = writeProblem.isEmpty()
-                               ? Backups::writeIfChanged(Sql::db(), AppState::DBPath)
-                               : writeProblem;
-    if (!notice.isEmpty())
-        Messages::notice(notice);
+    QStringList notices{notes.notice};
+    notices << (writeProblem.isEmpty() ? Backups::writeIfChanged(Sql::db(), AppState::DBPath)
+                                       : writeProblem)
+            << notes.olderVersion;
+    notices.removeAll(QString());
+    if (!notices.isEmpty())
+        Messages::notice(notices.join(QStringLiteral("\n\n")));
 
     if (!settings.notice.isEmpty())
         Messages::notice(settings.notice);

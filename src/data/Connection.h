@@ -4,15 +4,17 @@
 #include <QString>
 
 // What every connection to a district database gets when it opens: the letter-case folding
-// function the searches use, and a lock wait that shows the busy cursor and keeps the
+// function the searches use, the digest of a table's rows that tells whether records changed,
+// and a lock wait that shows the busy cursor and keeps the
 // windows painted.
 namespace Connection {
 
 // How long a statement waits for another program's lock before it gives up.
 inline constexpr int kDefaultLockWaitMs = 5000;
 
-// Installs the folding function `fold_case(text)` and the lock wait on an open connection.
-// Neither is stored in the file, so ordinary SQLite tools read it as before.
+// Installs the folding function `fold_case(text)`, the aggregate `records_digest(column, ...)`
+// and the lock wait on an open connection. None is stored in the file, so ordinary SQLite tools
+// read it as before.
 void prepare(QSqlDatabase db, int lockWaitMs = kDefaultLockWaitMs);
 
 // The text as the searches compare it: every letter folded to one case, composed

@@ -7,13 +7,40 @@ namespace DatabaseFile {
 
 inline const QString kFileName = QStringLiteral("VORNColts.mdb");
 
+// What opening a file found besides success or failure.
+struct OpenNotes {
+    QString notice;       // what was done on the way in, to tell the secretary
+    QString olderVersion; // that an older file that cannot be written is read as it is
+    bool damaged = false; // the file failed because it is damaged or incomplete
+};
+
 // Opens the file at `path` as the connection `connectionName` after checking that it is
-// there, readable, undamaged, of a version this program knows and holding every table and
-// column the program uses; upgrades an older one (after a backup copy) and keeps it in the
-// rollback-journal mode. Returns an empty text on success, otherwise what is wrong in a
+// there, readable, undamaged (the full integrity check), of a version this program knows and
+// holding every table and column the program uses; deals with a journal left beside it
+// first; upgrades an older one (after a backup copy) when it can be written, and keeps it in
+// the rollback-journal mode. Returns an empty text on success, otherwise what is wrong in a
 // sentence or two (the connection is then removed again). Never creates or writes over a
 // file that fails a check. `lockWaitMs` is how long a statement waits for a lock.
-QString open(const QString& path, const QString& connectionName, int lockWaitMs = 5000);
+QString open(const QString& path, const QString& connectionName, int lockWaitMs = 5000,
+             OpenNotes* notes = nullptr);
+
+// Why the backup at `copyPath` cannot take the place of the database, or an empty text.
+QString checkCopy(const QString& copyPath);
+
+// The newest backup of the database at `path` that passes every check, or an empty text.
+QString newestGoodCopy(const QString& path);
+
+// Puts the backup at `copyPath` in place of the database at `path` and opens it again as
+// `connectionName`. The file in place is kept first: as a backup, or, when it is damaged or
+// cannot be opened, in the backup folder under a name saying so. Refuses a backup that fails
+// a check, and changes nothing when the file in place cannot be kept. Returns an empty text,
+// or what went wrong.
+QString restore(const QString& copyPath, const QString& path, const QString& connectionName,
+                OpenNotes* notes = nullptr);
+
+// Copies the file `from` to `to` whole: written beside `to` first, made durable, then moved
+// into place. Returns an empty text, or why it failed (nothing is left at `to` then).
+QString copyWhole(const QString& from, const QString& to);
 
 // Why no change to the database at `path` could be saved (the file or its folder, where
 // the journal goes, cannot be written), or an empty text when both can be written.

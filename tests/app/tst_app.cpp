@@ -24,8 +24,9 @@ QString header() {
 }
 
 // Spoils the program's folder as `fault` says: the database "missing", "text", "truncate"d
-// or "damage"d all through, a "backup" folder that is a file, or a statement run on it.
-bool spoil(TestProgram& program, const QString& fault) {
+// or "damage"d all through, an "index" out of step, a "backup" folder that is a file, or a
+// statement run on it.
+bool spoil(TestProgram& program, QString fault) {
     const QString path = program.databasePath();
     QFile file(fault == "backup" ? Backups::folderFor(path) : path);
     if (fault == "missing")
@@ -38,6 +39,13 @@ bool spoil(TestProgram& program, const QString& fault) {
     if (fault == "backup")
         return file.open(QIODevice::WriteOnly);
     program.openDatabase();
+    if (fault == "index") { // an index that no longer agrees with its table
+        spoil(program, "INSERT INTO TblPerson (RiderNumber, LastName) VALUES (1, 'A'), (2, 'B')");
+        program.openDatabase();
+        Sql::run("PRAGMA writable_schema = ON");
+        fault = "UPDATE sqlite_schema SET sql = 'CREATE INDEX IdxPersonTeam ON TblPerson"
+                " (LastName)' WHERE name = 'IdxPersonTeam'";
+    }
     Sql::run(fault != "damage" ? fault
                                : "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n"
                                  " WHERE k < 3000) INSERT INTO TblPerson (RiderNumber, LastName,"
@@ -78,6 +86,7 @@ private slots:
         unusable("other program's database", "PRAGMA application_id = 7",
                  "is not a ColtsTracker database");
         unusable("damaged all through", "damage", "\"%1\" is damaged and cannot be used");
+        unusable("an index out of step", "index", "\"%1\" is damaged and cannot be used");
         unusable("a table missing", "DROP TABLE TblRing", "is incomplete and cannot be used");
         unusable("a column missing", "ALTER TABLE TblPerson DROP COLUMN Zip",
                  "the table TblPerson has no column Zip");
@@ -123,17 +132,93 @@ private slots:
         TestProgram program(false);
         TestProgram::setDistrict("4", "2");
         const QString path = program.databasePath();
+        const QString leftover =
+            Backups::folderFor(path) + "/VORNColts-2026-12-06-2041.mdb.partial";
         for (int start = 1; start <= 3; ++start) { // a change made before the third only
             QVERIFY(Startup::start(16000, 12000, program.folder()).running);
             QCOMPARE(Backups::existing(path).size(), start < 3 ? 1 : 2);
-            if (start == 2)
+            QVERIFY(!QFile::exists(leftover) && !QFile::exists(leftover + "-journal"));
+            if (start == 1) { // a clock that was once wrong dated the copy ahead
+                QFile copy(Backups::existing(path)[0]);
+                QVERIFY(copy.open(QIODevice::ReadWrite));
+                QVERIFY(copy.setFileTime(QDateTime::currentDateTime().addYears(1),
+                                         QFileDevice::FileModificationTime));
+            }
+            if (start == 2) {
                 Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Fox Run', 'A')");
+                // A start killed while writing its backup.
+                QVERIFY(QFile(leftover).open(QIODevice::WriteOnly) &&
+                        QFile(leftover + "-journal").open(QIODevice::WriteOnly));
+            }
             program.end();
         }
         QVERIFY(program.presenter.shown.isEmpty());
         // The newest copy is a whole database, with the change.
         QCOMPARE(DatabaseFile::open(Backups::existing(path)[0], Sql::kConnectionName), QString());
         QCOMPARE(stored("SELECT TeamName FROM TblTeam"), "Fox Run");
+    }
+
+    void damagedDatabaseOffersTheNewestGoodBackup_data() {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("restored") << true;
+        QTest::newRow("declined") << false;
+    }
+    void damagedDatabaseOffersTheNewestGoodBackup() {
+        QFETCH(bool, restore);
+        TestProgram program;
+        TestProgram::setDistrict("4", "2");
+        const QString path = program.databasePath();
+        Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Fox Run', 'A')");
+        for (int minute : {41, 42}) // the newer copy spoilt itself
+            QCOMPARE(Backups::write(Sql::db(), path, {QDate(2026, 12, 6), QTime(20, minute)}), "");
+        QFile newer(Backups::existing(path)[0]);
+        QVERIFY(newer.open(QIODevice::WriteOnly) && newer.write("not a database") > 0);
+        newer.close();
+        program.closeDatabase();
+        QVERIFY(spoil(program, "damage"));
+        const QByteArray damaged = fileBytes(path);
+        program.presenter.answer({restore ? Answer::Yes : Answer::No});
+        QCOMPARE(Startup::start(16000, 12000, program.folder()).running, restore);
+        const QStringList said = program.presenter.texts();
+        QVERIFY2(
+            said.size() == 1 && said[0].contains("is damaged and cannot be used") &&
+                said[0].endsWith("Restore the newest good backup, from 2026-12-06 20:41, now?"),
+            qPrintable(said.join('\n')));
+        QCOMPARE(fileBytes(path) == damaged, !restore);
+        if (!restore)
+            return;
+        QCOMPARE(visibleWindows(), QStringList{"FrmMain"});
+        QCOMPARE(stored("SELECT group_concat(TeamName) FROM TblTeam"), "Fox Run");
+        const QDir folder(Backups::folderFor(path));
+        const QStringList kept = folder.entryList({"*-damaged.mdb"});
+        QVERIFY(kept.size() == 1 && fileBytes(folder.filePath(kept[0])) == damaged);
+    }
+
+    void backupChosenOnTheSettingsFormTakesThePlaceOfTheRecords() {
+        TestProgram program(false);
+        TestProgram::setDistrict("4", "2");
+        QVERIFY(Startup::start(16000, 12000, program.folder()).running);
+        Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Fox Run', 'A')");
+        QWidget* settings = openScreen("CmdAdmin", "CmdDistrict", "FrmSettings");
+        QVERIFY(click(settings, "CmdBackups"));
+        QWidget* backups = window("FrmBackups");
+        const QRegularExpression line(
+            "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d    teams (\\d), riders 0, "
+            "entries 0, placings 0$");
+        QCOMPARE(items(backups, "LstBackups").size(), 1);
+        control<QListWidget>(backups, "LstBackups")->setCurrentRow(0);
+        program.presenter.answer({Answer::Yes});
+        QVERIFY(click(backups, "CmdRestore"));
+        QCOMPARE(count("SELECT COUNT(*) FROM TblTeam"), 0);
+        // The records as they were are the newest backup now.
+        QStringList teams;
+        for (const QString& item : items(backups, "LstBackups"))
+            teams << line.match(item).captured(1);
+        QCOMPARE(teams, (QStringList{"1", "0"}));
+        QVERIFY(program.presenter.lastText().startsWith("The backup from "));
+        program.presenter.answer({Answer::Yes});
+        QVERIFY(click(backups, "CmdClose") && click(settings, "CmdCancel"));
+        QVERIFY(openScreen("CmdAdmin", "CmdTeam", "FrmTeamSelect"));
     }
 
     void backupsKeepTheNewestTwentyUnderNamesOfTheirOwn() {

@@ -1,9 +1,45 @@
 // The delivered database and the rules every store relies on.
 #include "core/DistrictSettings.h"
+#include "data/Backups.h"
 #include "data/DbError.h"
 #include "data/Transaction.h"
 #include "riders/RiderStore.h"
 #include "support/TestProgram.h"
+
+#include <QtEndian>
+
+namespace {
+
+QByteArray bigEndian(quint32 value) {
+    char bytes[4];
+    qToBigEndian(value, bytes);
+    return QByteArray(bytes, 4);
+}
+
+// The journal SQLite leaves when a save is stopped after it has written the file: the pages
+// of the file `before` that the save changed, as they were, in the journal's format.
+QByteArray journalOf(const QByteArray& before, const QByteArray& after) {
+    const int pageSize = 4096, sector = 512, seed = 7;
+    QByteArray records;
+    quint32 count = 0;
+    for (int at = 0; at < before.size(); at += pageSize) {
+        const QByteArray page = before.mid(at, pageSize);
+        if (page == after.mid(at, pageSize))
+            continue;
+        quint32 sum = seed;
+        for (int k = pageSize - 200; k > 0; k -= 200)
+            sum += quint8(page[k]);
+        records += bigEndian(at / pageSize + 1) + page + bigEndian(sum);
+        ++count;
+    }
+    QByteArray header = QByteArray::fromHex("d9d505f920a163d7") + bigEndian(count) +
+                        bigEndian(seed) + bigEndian(before.size() / pageSize) + bigEndian(sector) +
+                        bigEndian(pageSize);
+    header.resize(sector, '\0');
+    return header + records;
+}
+
+} // namespace
 
 class TestData : public QObject {
     Q_OBJECT
@@ -86,6 +122,68 @@ private slots:
         QVERIFY(!QFile::exists(copied + "-wal"));
         QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName), QString());
         QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'In the log'"));
+    }
+
+    void journalLeftBesideTheFile_data() {
+        QTest::addColumn<QString>("journal");
+        QTest::addColumn<QString>("teams");    // after the file is opened
+        QTest::addColumn<QString>("said");     // to the secretary
+        QTest::addColumn<QStringList>("kept"); // in the backup folder besides the backup
+        QTest::newRow("of a save that was stopped")
+            << "stopped"
+            << "Oak Ridge, Elm Park"
+            << "The last save was interrupted"
+            << QStringList{"-before-rollback.mdb", "-before-rollback.mdb-journal"};
+        QTest::newRow("of the file before a backup was copied over it")
+            << "foreign"
+            << "Oak Ridge"
+            << "belonged to another copy of the file" << QStringList{"-foreign.mdb-journal"};
+        QTest::newRow("empty") << ""
+                               << "Oak Ridge, Elm Park, Stopped"
+                               << "" << QStringList{};
+        QTest::newRow("header zeroed") << QString(1024, QChar(0)) << "Oak Ridge, Elm Park, Stopped"
+                                       << "" << QStringList{};
+    }
+    void journalLeftBesideTheFile() {
+        QFETCH(QString, journal);
+        QFETCH(QString, teams);
+        QFETCH(QString, said);
+        QFETCH(QStringList, kept);
+        TestProgram program;
+        const QString path = program.databasePath();
+        Sql::run("INSERT INTO TblTeam (TeamName) VALUES ('Oak Ridge')");
+        QCOMPARE(Backups::write(Sql::db(), path), QString());
+        const QString backup = Backups::existing(path)[0];
+        Sql::run("INSERT INTO TblTeam (TeamName) VALUES ('Elm Park')");
+        const QByteArray before = fileBytes(path);
+        Sql::run("INSERT INTO TblTeam (TeamName) VALUES ('Stopped')");
+        program.closeDatabase();
+        QByteArray bytes = journal.toLatin1();
+        if (journal == "stopped" || journal == "foreign")
+            bytes = journalOf(before, fileBytes(path));
+        if (journal == "foreign")
+            QVERIFY(QFile::remove(path) && QFile::copy(backup, path));
+        QFile file(path + "-journal");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const QByteArray found = fileBytes(path);
+        DatabaseFile::OpenNotes notes;
+        QCOMPARE(DatabaseFile::open(path, Sql::kConnectionName, 5000, &notes), QString());
+        QCOMPARE(stored("SELECT group_concat(TeamName, ', ') FROM TblTeam"), teams);
+        QCOMPARE(stored("PRAGMA integrity_check"), "ok");
+        QVERIFY2(said.isEmpty() ? notes.notice.isEmpty() : notes.notice.contains(said),
+                 qPrintable(notes.notice));
+        const QDir folder(Backups::folderFor(path));
+        QStringList aside = folder.entryList(QDir::Files);
+        aside.removeAll(QFileInfo(backup).fileName());
+        for (QString& name : aside)
+            name = name.mid(QStringLiteral("VORNColts-2026-12-07-0512").size());
+        QCOMPARE(aside, kept);
+        if (journal == "foreign")
+            QCOMPARE(fileBytes(path), found);
+        if (journal == "stopped") // the file as it was found, before the journal undid the save
+            QCOMPARE(fileBytes(folder.filePath(folder.entryList({"*rollback.mdb"}).value(0))),
+                     found);
     }
 
     void savesComposeIntoOneUnit_data() {
