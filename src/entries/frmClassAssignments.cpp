@@ -2,12 +2,13 @@
 
 #include "core/AppState.h"
 #include "core/ClassHeading.h"
-#include "forms/Controls.h"
-#include "forms/Fonts.h"
-#include "forms/Messages.h"
 #include "core/Twips.h"
 #include "data/DbError.h"
 #include "data/DeliveredClasses.h"
+#include "entries/RelayRule.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
 #include "teams/TeamStore.h"
 
 #include <QAbstractButton>
@@ -25,11 +26,6 @@
 using namespace EntryGrid;
 
 namespace {
-
-const QString kNoPartner =
-    QStringLiteral("All riders entered in the 2 Person Relay must have a relay partner listed");
-const QString kTwoTeams =
-    QStringLiteral("One rider cannot be involved in two different 2 Person Relay Teams");
 
 // The picture on every box: a black square with a diagonal cross, 25 x 25 pixels.
 QPixmap boxPicture() {
@@ -331,79 +327,23 @@ void frmClassAssignments::wheelEvent(QWheelEvent* event) {
 }
 
 bool frmClassAssignments::relayChecksPass(QVector<EntryStore::Pairing>* pairs) {
-    const int riders = int(m_riders.size());
-    // Each listed partner, as the stored rider it names (letter case ignored).
-    QVector<std::optional<EntryStore::Rider>> partner(riders + 1);
-    for (int r = 1; r <= riders; ++r) {
-        const QString text = Cbpartner[r]->currentText();
-        // A text cut at the box's limit may name another rider: it names nobody.
-        if (Cbpartner[r]->isEnabled() && !text.isEmpty() &&
-            !Controls::wasCut(Cbpartner[r]->lineEdit()) &&
-            !Controls::guarded([&] { partner[r] = EntryStore::findRider(text); }))
-            return false;
+    QVector<RelayRule::Row> rows;
+    for (int r = 1; r <= m_riders.size(); ++r) {
+        QComboBox* partner = Cbpartner[r];
+        rows.push_back({m_riders.at(r - 1).RiderNumber,
+                        ChbArrayControl[boxIndex(r, ClassTable::kRelayClass)]->isChecked(),
+                        partner->currentText(), Controls::wasCut(partner->lineEdit())});
     }
-    for (int r = 1; r <= riders; ++r) {
-        if (!Cbpartner[r]->isEnabled())
-            continue;
-        const QString text = Cbpartner[r]->currentText();
-        if (text.isEmpty()) {
-            Messages::notice(kNoPartner);
-            return false;
-        }
-        if (!partner[r]) {
-            Messages::notice(QStringLiteral("The relay partner \"%1\" listed for rider %2 is not "
-                                            "a rider of the district. Choose a rider number from "
-                                            "the list.")
-                                 .arg(text, m_riders.at(r - 1).RiderNumber));
-            return false;
-        }
-        const QString own = m_riders.at(r - 1).RiderNumber;
-        if (partner[r]->RiderNumber.compare(own, Qt::CaseInsensitive) == 0) {
-            Messages::notice(QStringLiteral("Rider %1 is listed as the relay partner of rider %1. "
-                                            "A rider cannot be his or her own relay partner; "
-                                            "choose another rider.")
-                                 .arg(own));
-            return false;
-        }
-        for (int s = r + 1; s <= riders; ++s) {
-            if (Cbpartner[s]->isEnabled() && partner[s] &&
-                partner[s]->RiderNumber == partner[r]->RiderNumber) {
-                Messages::notice(kTwoTeams);
-                return false;
-            }
-        }
+    RelayRule::Outcome outcome;
+    if (!Controls::guarded([&] {
+            outcome = RelayRule::check(rows, RelayRule::storedRecords(m_teamCode, m_week));
+        }))
+        return false;
+    if (!outcome.refusal.isEmpty()) {
+        Messages::notice(outcome.refusal);
+        return false;
     }
-    for (int p = 1; p <= riders; ++p) {
-        if (!ChbArrayControl[boxIndex(p, ClassTable::kRelayClass)]->isChecked())
-            continue;
-        for (int r = 1; r <= riders; ++r) {
-            if (Cbpartner[r]->isEnabled() &&
-                partner[r]->RiderNumber == m_riders.at(p - 1).RiderNumber) {
-                Messages::notice(kTwoTeams);
-                return false;
-            }
-        }
-    }
-    // Across the district: nobody rides in two relay teams at a meet.
-    for (int r = 1; r <= riders; ++r) {
-        if (!Cbpartner[r]->isEnabled())
-            continue;
-        const QString rider = m_riders.at(r - 1).RiderNumber;
-        QString refusal;
-        if (!Controls::guarded([&] {
-                refusal = EntryStore::riderTakenElsewhere(rider, m_teamCode, m_week);
-                if (refusal.isEmpty())
-                    refusal = EntryStore::partnerTakenElsewhere(rider, partner[r]->RiderNumber,
-                                                                m_teamCode, m_week);
-            }))
-            return false;
-        if (!refusal.isEmpty()) {
-            Messages::notice(refusal);
-            return false;
-        }
-        pairs->push_back(
-            {rider, partner[r]->RiderNumber, partner[r]->FirstName, partner[r]->LastName});
-    }
+    *pairs = outcome.pairs;
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include "data/DbError.h"
 #include "data/Transaction.h"
 #include "riders/RiderStore.h"
-#include "support/TestProgram.h"
+#include "support/TestDistrict.h"
 
 #include <QtEndian>
 
@@ -44,10 +44,10 @@ QByteArray journalOf(const QByteArray& before, const QByteArray& after) {
 class TestData : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { initTestApplication(); }
+    void initTestCase() { initTestPaths(); }
 
     void deliveredDatabaseHoldsTheEighteenClasses() {
-        TestProgram program;
+        TestDistrict program;
         // Row k is class k + 1 without ordering, as the grids read it; its picture is ClassNN.bmp.
         QCOMPARE(stored("SELECT group_concat(ClassNumber || '|' || ClassName || '|' || MaxEntries,"
                         " '; '), SUM(imagepath = printf('Class%02d.bmp', ClassNumber)),"
@@ -66,7 +66,7 @@ private slots:
     }
 
     void deliveredDatabaseIsNeverWrittenOver() {
-        TestProgram program;
+        TestDistrict program;
         Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Ridge', 'A')");
         QVERIFY(!DatabaseFile::createDelivered(program.databasePath()).isEmpty());
         QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'oak ridge'"));
@@ -89,7 +89,7 @@ private slots:
     void searchMatchesTheTextLiterallyInAnyLetterCase() {
         QFETCH(QString, search);
         QFETCH(QStringList, matches);
-        TestProgram program;
+        TestDistrict program;
         Sql::run("INSERT INTO TblTeam (TeamCode, TeamName) VALUES (1, 'T')");
         int number = 0;
         for (const char* name : {"5", "15", "52", "5%", "a_b", "axb", "x\\y", "1*", "12", "O'Brien",
@@ -105,7 +105,7 @@ private slots:
     }
 
     void recordsLeftInAWriteAheadLogAreTakenIntoTheFile() {
-        TestProgram program;
+        TestDistrict program;
         QTemporaryDir copy;
         const QString copied = copy.filePath("VORNColts.mdb");
         // The file switched to write-ahead logging, as another tool may do, and a team saved
@@ -149,7 +149,7 @@ private slots:
         QFETCH(QString, teams);
         QFETCH(QString, said);
         QFETCH(QStringList, kept);
-        TestProgram program;
+        TestDistrict program;
         const QString path = program.databasePath();
         Sql::run("INSERT INTO TblTeam (TeamName) VALUES ('Oak Ridge')");
         QCOMPARE(Backups::write(Sql::db(), path), QString());
@@ -197,7 +197,7 @@ private slots:
     void savesComposeIntoOneUnit() {
         QFETCH(QString, inner);
         QFETCH(int, stored);
-        TestProgram program;
+        TestDistrict program;
         const auto add = [](const char* number) {
             Sql::run("INSERT INTO TblPerson (RiderNumber) VALUES (?)", {number});
         };

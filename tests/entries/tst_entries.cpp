@@ -10,10 +10,6 @@ using namespace EntryGrid;
 
 namespace {
 
-const QString kNoPartner =
-    "All riders entered in the 2 Person Relay must have a relay partner listed";
-const QString kTwoTeams = "One rider cannot be involved in two different 2 Person Relay Teams";
-
 // Team 1 (Oak Ridge) with riders 100, 20, a1 and b1 (in that order as text), team 2 (Fox Run)
 // with riders 300 and 301.
 void addDistrict() {
@@ -143,60 +139,6 @@ private slots:
                 box(grid, row, c)->click();
             QCOMPARE(column(grid, c), QString(boxes));
         }
-    }
-
-    void relayChecksStopAtTheFirstProblem_data() {
-        // Partners of rows 1 to 4: "_" none listed, "-" a row not in the relay.
-        QTest::addColumn<QString>("partners");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no partner") << "_ a1 - -" << kNoPartner;
-        QTest::newRow("a repeat before an empty one") << "b1 _ B1 -" << kTwoTeams;
-        QTest::newRow("the same rider in other letters") << "b1 - - B1" << kTwoTeams;
-        QTest::newRow("an entered rider as partner") << "20 a1 - -" << kTwoTeams;
-        QTest::newRow("the rider himself")
-            << "100 - - -"
-            << "Rider 100 is listed as the relay partner of rider 100. A rider cannot be his or "
-               "her own relay partner; choose another rider.";
-        QTest::newRow("no such rider")
-            << "zz - - -"
-            << "The relay partner \"zz\" listed for rider 100 is not a rider of the district. "
-               "Choose a rider number from the list.";
-        QTest::newRow("entered for another team")
-            << "300 - - -"
-            << "Rider 300 is entered in the 2 Person Relay for another team at this meet, so "
-               "rider 100 cannot name them as partner.";
-        QTest::newRow("another team's partner")
-            << "- 301 - -"
-            << "Rider 301 is already the relay partner of rider 300 of another team at this "
-               "meet, so rider 20 cannot name them as partner.";
-        QTest::newRow("named by another team's pair")
-            << "- - b1 -"
-            << "Rider a1 is already the relay partner of rider 301 of another team at this meet, "
-               "so rider a1 cannot be entered in the 2 Person Relay.";
-    }
-    void relayChecksStopAtTheFirstProblem() {
-        QFETCH(QString, partners);
-        QFETCH(QString, message);
-        TestProgram program(addDistrict);
-        Sql::run("UPDATE TblClass SET MaxEntries = 4 WHERE ClassNumber = 18");
-        Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (18, 1, '300')");
-        Sql::run(
-            "INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber) VALUES (1, '300', '301'),"
-            " (1, '301', 'a1')");
-        const QString before = rowsOf(1);
-        QWidget* grid = openGrid(1);
-        QVERIFY(grid);
-        const QStringList listed = partners.split(' ');
-        for (int r = 1; r <= 4; ++r)
-            if (listed[r - 1] != "-") {
-                box(grid, r, 18)->click();
-                partner(grid, r)->setEditText(QString(listed[r - 1]).remove('_'));
-            }
-        program.presenter.answer({Answer::Yes});
-        QVERIFY(click(grid, "CmdApply"));
-        QCOMPARE(program.presenter.texts().mid(1), QStringList{message});
-        QCOMPARE(visibleWindows(), QStringList{"frmClassAssignments"});
-        QCOMPARE(rowsOf(1), before);
     }
 
     void submitReplacesTheTeamsRowsOfTheMeetOnly() {

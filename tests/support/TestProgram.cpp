@@ -1,7 +1,7 @@
 #include "support/TestProgram.h"
 
-#include "forms/FormBase.h"
 #include "app/FrmMain.h"
+#include "forms/FormBase.h"
 #include "forms/WindowConventions.h"
 #include "support/WriteLock.h"
 
@@ -13,24 +13,12 @@
 #include <optional>
 
 void initTestApplication() {
-    QStandardPaths::setTestModeEnabled(true);
+    initTestPaths();
     WindowConventions::install(*qApp);
 }
 
-TestProgram::TestProgram(bool open, const QString& under)
-    : m_dir((under.isEmpty() ? QDir::tempPath() : under) + QStringLiteral("/program-XXXXXX")) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
-    const QString error = DatabaseFile::createDelivered(databasePath());
-    if (!error.isEmpty())
-        qFatal("%s", qPrintable(error));
-    AppState::AppPath = folder();
-    AppState::DBPath = databasePath();
-    AppState::DistrictNum = QStringLiteral("7");
-    AppState::NumRings = 2;
-    AppState::ScreenWidth = 16000;
-    AppState::ScreenHeight = 12000;
-    if (open)
-        openDatabase();
+TestProgram::~TestProgram() {
+    end();
 }
 
 void TestProgram::end() {
@@ -39,30 +27,6 @@ void TestProgram::end() {
             w->deleteLater();
     settle();
     closeDatabase();
-}
-
-void TestProgram::openDatabase(int lockWaitMs) {
-    const QString error = DatabaseFile::open(databasePath(), Sql::kConnectionName, lockWaitMs);
-    if (!error.isEmpty())
-        qFatal("%s", qPrintable(error));
-}
-
-void TestProgram::closeDatabase() {
-    DatabaseFile::close(Sql::kConnectionName);
-}
-
-void TestProgram::setDistrict(const QString& district, const QString& rings) {
-    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
-    if (district != "-")
-        settings.setValue("ProgramConst/DistrictNumber", district);
-    if (rings != "-")
-        settings.setValue("ProgramConst/NumberofRings", rings);
-}
-
-QString TestProgram::storedDistrict() {
-    QSettings settings(QStringLiteral("ColtsTracker"), QStringLiteral("ColtsTracker"));
-    return settings.value("ProgramConst/DistrictNumber").toString() + '/' +
-           settings.value("ProgramConst/NumberofRings").toString();
 }
 
 QWidget* window(const QString& name) {
@@ -140,29 +104,4 @@ QStringList items(QWidget* form, const QString& name) {
     for (int k = 0; k < model->rowCount(); ++k)
         out << model->index(k, 0).data().toString();
     return out;
-}
-
-QString printed(const QVector<Report::Page>& pages, const QString& sections, int page) {
-    const QRegularExpression placed(
-        QString("^%1 (?:%2) [^\"]*\"(.*)\"$").arg(page ? QString::number(page) : "\\d+", sections));
-    QStringList out;
-    for (const QString& line : Report::trace(pages).split('\n'))
-        if (const auto match = placed.match(line); match.hasMatch())
-            out << match.captured(placed.captureCount());
-    return out.join(' ');
-}
-
-QString stored(const QString& sql, const QVariantList& values) {
-    QSqlQuery q = Sql::run(sql, values);
-    if (!q.next())
-        return QStringLiteral("<none>");
-    QStringList columns;
-    for (int k = 0; k < q.record().count(); ++k)
-        columns << q.value(k).toString();
-    return columns.join('|');
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
