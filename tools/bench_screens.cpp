@@ -4,13 +4,13 @@
 // median of each in ms. Runs offscreen unless told otherwise.
 #include "BenchSupport.h"
 #include "core/AppState.h"
-#include "forms/Fonts.h"
-#include "forms/Messages.h"
 #include "data/ClassTable.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 #include "entries/EntryStore.h"
 #include "entries/frmClassAssignments.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
 #include "placings/FrmPlaceAssign.h"
 #include "placings/FrmPointStanding.h"
 #include "placings/PlacingStore.h"
@@ -120,13 +120,16 @@ int main(int argc, char* argv[]) {
             return std::array<int, 4>{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(),
                                       q.value(3).toInt()};
         });
+    const ClassRun crowdedRun =
+        crowded ? ClassRun{qint16((*crowded)[1]), qint16((*crowded)[2]), qint16((*crowded)[0])}
+                : ClassRun{};
     QVector<double> placingOpen, placingSubmit;
     for (int k = 0; crowded && k < runs; ++k) {
         QElapsedTimer timer;
         timer.start();
         auto* form = new FrmPlaceAssign;
         const QPointer<FrmPlaceAssign> guard(form);
-        form->InitializeForm(qint16((*crowded)[1]), qint16((*crowded)[2]), qint16((*crowded)[0]));
+        form->InitializeForm(crowdedRun);
         form->show();
         QApplication::processEvents();
         placingOpen << msSince(timer);
@@ -178,8 +181,8 @@ int main(int argc, char* argv[]) {
     });
     const double placingQueries = BenchSupport::timed(runs, [&] {
         ClassTable::classes();
-        PlacingStore::offered((*crowded)[1], (*crowded)[2], qint16((*crowded)[0]));
-        PlacingStore::placings((*crowded)[2], (*crowded)[1], qint16((*crowded)[0]));
+        PlacingStore::offered(crowdedRun);
+        PlacingStore::placings(crowdedRun);
     });
     const double standingsQueries = BenchSupport::timed(runs, [] {
         ClassTable::classes();

@@ -138,14 +138,14 @@ void fill(int teams, int riders, int rings, int meets, quint32 seed) {
     for (qint16 week = 1; week <= meets; ++week) {
         for (int ring = 1; ring <= rings; ++ring) {
             for (const DeliveredClass& c : classes) {
-                QVector<PlacingStore::Offered> offered =
-                    PlacingStore::offered(ring, c.ClassNumber, week);
+                const ClassRun run{qint16(ring), qint16(c.ClassNumber), week};
+                QVector<PlacingStore::Offered> offered = PlacingStore::offered(run);
                 QVector<PlacingStore::Placing> placings;
                 for (int place = 1; place <= 8 && !offered.isEmpty(); ++place) {
                     const int k = int(rng.bounded(offered.size()));
                     placings.push_back({place, offered.takeAt(k).PersonNumber});
                 }
-                PlacingStore::replace(c.ClassNumber, ring, week, placings);
+                PlacingStore::replace(run, placings);
             }
         }
     }

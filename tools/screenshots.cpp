@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
     child<QComboBox>(selector, "CbClass")->setCurrentIndex(3);
     shoot(selector, "10-placings-selector.png");
     auto* placing = new FrmPlaceAssign;
-    placing->InitializeForm(1, 4, 1);
+    placing->InitializeForm({1, 4, 1});
     shoot(placing, "11-placings.png");
     auto* standings = new FrmPointStanding;
     standings->InitializeForm(1);

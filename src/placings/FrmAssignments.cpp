@@ -54,8 +54,8 @@ void FrmAssignments::CmdAddPlacings_Click() {
         return;
     }
     auto* form = new FrmPlaceAssign;
-    if (form->InitializeForm(qint16(CbRing->currentIndex() + 1),
-                             qint16(m_classes.at(position).ClassNumber), m_week))
+    if (form->InitializeForm({qint16(CbRing->currentIndex() + 1),
+                              qint16(m_classes.at(position).ClassNumber), m_week}))
         openScreen(form);
     else
         form->deleteLater(); // it has said why; this screen stays

@@ -1,9 +1,9 @@
 #include "placings/FrmPlaceAssign.h"
 
-#include "forms/Controls.h"
-#include "forms/Messages.h"
 #include "data/ClassTable.h"
 #include "data/DbError.h"
+#include "forms/Controls.h"
+#include "forms/Messages.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,12 +53,11 @@ FrmPlaceAssign::FrmPlaceAssign()
     centre();
 }
 
-bool FrmPlaceAssign::InitializeForm(qint16 ring, qint16 classNumber, qint16 meet) {
-    m_ring = ring;
-    m_class = classNumber;
-    m_week = meet;
-    TxtRing->setText(QString::number(ring));
-    TxtWeek->setText(QString::number(meet));
+bool FrmPlaceAssign::InitializeForm(const ClassRun& run) {
+    m_run = run;
+    const int classNumber = run.ClassNumber;
+    TxtRing->setText(QString::number(run.Ring));
+    TxtWeek->setText(QString::number(run.Week));
     QVector<ClassTable::Class> classes;
     try {
         classes = ClassTable::classes();
@@ -76,9 +75,9 @@ bool FrmPlaceAssign::InitializeForm(qint16 ring, qint16 classNumber, qint16 meet
     QVector<PlacingStore::Placing> stored;
     if (!Controls::guarded([&] {
             if (relay)
-                partners = PlacingStore::partners(meet);
-            m_offered = PlacingStore::offered(ring, classNumber, meet);
-            stored = PlacingStore::placings(classNumber, ring, meet);
+                partners = PlacingStore::partners(run.Week);
+            m_offered = PlacingStore::offered(run);
+            stored = PlacingStore::placings(run);
         }))
         return false;
     QStringList lines{QStringLiteral("N/A")};
@@ -163,7 +162,7 @@ void FrmPlaceAssign::CmdSubmit_Click() {
         if (chosen > 0 && chosen <= m_offered.size())
             rows.push_back({i + 1, m_offered.at(chosen - 1).PersonNumber});
     }
-    if (Controls::guarded([&] { PlacingStore::replace(m_class, m_ring, m_week, rows); }))
+    if (Controls::guarded([&] { PlacingStore::replace(m_run, rows); }))
         closeWithoutAsking();
 }
 

@@ -17,7 +17,7 @@ public:
 
     // Fills the screen for the class, ring and meet with the riders offered and the places
     // stored. False, after telling the secretary why, when the screen cannot be used.
-    bool InitializeForm(qint16 ring, qint16 classNumber, qint16 meet);
+    bool InitializeForm(const ClassRun& run);
 
 private slots:
     void CmdSubmit_Click();
@@ -35,9 +35,7 @@ private:
     QPushButton* CmdSubmit;
     QPushButton* CmdCancel;
 
-    qint16 m_ring = 0;
-    qint16 m_class = 0;
-    qint16 m_week = 0;
+    ClassRun m_run;
     // Line k (k >= 1) of every place list is m_offered[k - 1]; line 0 is "N/A".
     QVector<PlacingStore::Offered> m_offered;
     // Stored places of riders no longer offered, cleared by the next Submit.

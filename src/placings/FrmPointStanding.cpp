@@ -2,12 +2,12 @@
 
 #include "core/AppState.h"
 #include "core/ClassHeading.h"
-#include "forms/Controls.h"
-#include "forms/Fonts.h"
-#include "forms/Messages.h"
 #include "core/Twips.h"
 #include "data/ClassTable.h"
 #include "data/DbError.h"
+#include "forms/Controls.h"
+#include "forms/Fonts.h"
+#include "forms/Messages.h"
 #include "placings/PlacingStore.h"
 
 #include <QLabel>

@@ -7,7 +7,7 @@
 
 namespace PlacingStore {
 
-QVector<Offered> offered(int ring, int classNumber, qint16 week) {
+QVector<Offered> offered(const ClassRun& run) {
     return Sql::rows<Offered>(
         "SELECT TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName FROM TblEntry"
         " INNER JOIN TblPerson ON TblEntry.RiderNumber = TblPerson.RiderNumber"
@@ -15,7 +15,7 @@ QVector<Offered> offered(int ring, int classNumber, qint16 week) {
         " AND TblRing.Week = TblEntry.Week"
         " WHERE TblEntry.Week = ? AND TblEntry.ClassNumber = ? AND TblRing.RingNumber = ?"
         " ORDER BY TblPerson.RiderNumber, TblPerson.rowid",
-        {week, classNumber, ring}, [](const QSqlQuery& q) {
+        {run.Week, run.ClassNumber, run.Ring}, [](const QSqlQuery& q) {
             return Offered{Sql::text(q, "RiderNumber"), Sql::text(q, "FirstName"),
                            Sql::text(q, "LastName")};
         });
@@ -35,11 +35,11 @@ QHash<QString, Partner> partners(qint16 week) {
     return out;
 }
 
-QVector<Placing> placings(int classNumber, int ring, qint16 week) {
+QVector<Placing> placings(const ClassRun& run) {
     return Sql::rows<Placing>(
         "SELECT Place, RiderNumber FROM TblPlacing WHERE ClassNumber = ? AND Ring = ?"
         " AND Week = ? ORDER BY Place",
-        {classNumber, ring, week}, [](const QSqlQuery& q) {
+        {run.ClassNumber, run.Ring, run.Week}, [](const QSqlQuery& q) {
             return Placing{q.value("Place").toInt(), Sql::text(q, "RiderNumber")};
         });
 }
@@ -55,14 +55,14 @@ QVector<Standings::Placing> placingsWithTeams(qint16 week) {
         });
 }
 
-void replace(int classNumber, int ring, qint16 week, const QVector<Placing>& rows) {
+void replace(const ClassRun& run, const QVector<Placing>& rows) {
     Transaction tx;
     Sql::run("DELETE FROM TblPlacing WHERE ClassNumber = ? AND Ring = ? AND Week = ?",
-             {classNumber, ring, week});
+             {run.ClassNumber, run.Ring, run.Week});
     for (const Placing& p : rows)
         Sql::run("INSERT INTO TblPlacing (ClassNumber, Ring, Week, Place, RiderNumber, Points)"
                  " VALUES (?, ?, ?, ?, ?, ?)",
-                 {classNumber, ring, week, p.Place, p.RiderNumber, 9 - p.Place});
+                 {run.ClassNumber, run.Ring, run.Week, p.Place, p.RiderNumber, 9 - p.Place});
     tx.commit();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ClassRun.h"
 #include "placings/Standings.h"
 
 #include <QHash>
@@ -25,19 +26,18 @@ struct Placing {
     QString RiderNumber;
 };
 
-// The riders offered for class `classNumber` in ring `ring` at meet `week`, in rider-number
-// order (as text).
-QVector<Offered> offered(int ring, int classNumber, qint16 week);
+// The riders offered for the class in the ring at the meet, in rider-number order (as text).
+QVector<Offered> offered(const ClassRun& run);
 // The relay partners named at the meet, by the entered rider's number.
 QHash<QString, Partner> partners(qint16 week);
-// The stored placings of the class, ring and meet, in place order.
-QVector<Placing> placings(int classNumber, int ring, qint16 week);
+// The stored placings of the class in the ring at the meet, in place order.
+QVector<Placing> placings(const ClassRun& run);
 // The placings of meet `week`, each with the team its rider belongs to now; placings of
 // riders or teams no longer stored count for nobody.
 QVector<Standings::Placing> placingsWithTeams(qint16 week);
 
-// Replaces the placings of the class, ring and meet with `rows`, each earning 9 - place
-// points, all or nothing.
-void replace(int classNumber, int ring, qint16 week, const QVector<Placing>& rows);
+// Replaces the placings of the class in the ring at the meet with `rows`, each earning
+// 9 - place points, all or nothing.
+void replace(const ClassRun& run, const QVector<Placing>& rows);
 
 } // namespace PlacingStore
