@@ -2,9 +2,9 @@
 
 // What the benchmark tools share: their command line and the median of their runs.
 #include "core/AppState.h"
-#include "forms/Fonts.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "forms/Fonts.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -54,7 +54,8 @@ inline double timed(int runs, const std::function<void()>& step) {
 // why) when it cannot be opened.
 inline bool openDistrict(const QString& folder) {
     const QString error =
-        DatabaseFile::open(QDir(folder).filePath(DatabaseFile::kFileName), Sql::kConnectionName);
+        DatabaseFile::open(QDir(folder).filePath(DatabaseFile::kFileName), Sql::kConnectionName)
+            .failure;
     if (!error.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(error));
     return error.isEmpty();

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     QString error;
     const double open = BenchSupport::timed(runs, [&] {
         DatabaseFile::close(Sql::kConnectionName);
-        error = DatabaseFile::open(path, Sql::kConnectionName);
+        error = DatabaseFile::open(path, Sql::kConnectionName).failure;
     });
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
@@ -42,15 +42,16 @@ int main(int argc, char* argv[]) {
     };
     const double integrity = pragma("integrity_check");
     const double quick = pragma("quick_check");
-    const double writable = BenchSupport::timed(runs, [&] { DatabaseFile::writeProblem(path); });
+    const double writable =
+        BenchSupport::timed(runs, [&] { (void)DatabaseFile::writeProblem(path); });
     const double backup =
-        BenchSupport::timed(runs, [&] { error = Backups::write(Sql::db(), path); });
+        BenchSupport::timed(runs, [&] { error = Backups::write(Sql::db(), path).failure; });
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    const double unchanged =
-        BenchSupport::timed(runs, [&] { error = Backups::writeIfChanged(Sql::db(), path); });
+    const double unchanged = BenchSupport::timed(
+        runs, [&] { error = Backups::writeIfChanged(Sql::db(), path).failure; });
     if (Backups::existing(path).size() != std::min(runs, Backups::kKept))
         std::fprintf(stderr, "the unchanged records were backed up again\n");
     std::printf("median of %d runs, database of %lld KiB\n", runs, QFileInfo(path).size() / 1024);

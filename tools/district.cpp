@@ -168,7 +168,7 @@ int main(int argc, char* argv[]) {
     const int rings = std::clamp(intArg(args, "--rings", 2), 1, 12);
     const int meets = std::clamp(intArg(args, "--meets", 3), 0, 3);
     const QString path = QDir(args.at(1)).filePath(DatabaseFile::kFileName);
-    const QString error = DatabaseFile::open(path, Sql::kConnectionName);
+    const QString error = DatabaseFile::open(path, Sql::kConnectionName).failure;
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

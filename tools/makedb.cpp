@@ -24,9 +24,9 @@ int main(int argc, char* argv[]) {
         std::printf("Keeping the database already at %s\n", qPrintable(path));
         return 0;
     }
-    const QString error = DatabaseFile::createDelivered(path);
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    const Outcome written = DatabaseFile::createDelivered(path);
+    if (!written.ok()) {
+        std::fprintf(stderr, "%s\n", qPrintable(written.failure));
         return 1;
     }
     std::printf("Wrote the delivered database %s\n", qPrintable(path));

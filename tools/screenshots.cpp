@@ -1,15 +1,15 @@
 // coltstracker-screenshots PROGRAM_FOLDER OUT_FOLDER: pictures of every screen of a meet, for
 // the guide in the README, taken on the district in the program folder (made with
 // coltstracker-district). tools/screenshots.sh runs it under Xvfb.
-#include "core/AppState.h"
-#include "forms/Fonts.h"
 #include "app/FrmMain.h"
 #include "app/FrmSettings.h"
-#include "forms/WindowConventions.h"
+#include "core/AppState.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 #include "entries/FrmEntries.h"
 #include "entries/frmClassAssignments.h"
+#include "forms/Fonts.h"
+#include "forms/WindowConventions.h"
 #include "placings/FrmAssignments.h"
 #include "placings/FrmPlaceAssign.h"
 #include "placings/FrmPointStanding.h"
@@ -66,8 +66,9 @@ int main(int argc, char* argv[]) {
     AppState::NumRings = 2;
     AppState::ScreenWidth = 15360; // a screen of 1024 x 768
     AppState::ScreenHeight = 11520;
-    const QString error = DatabaseFile::open(QDir(args.at(1)).filePath(DatabaseFile::kFileName),
-                                             Sql::kConnectionName);
+    const QString error =
+        DatabaseFile::open(QDir(args.at(1)).filePath(DatabaseFile::kFileName), Sql::kConnectionName)
+            .failure;
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

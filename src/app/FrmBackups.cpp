@@ -1,11 +1,11 @@
 #include "app/FrmBackups.h"
 
 #include "core/AppState.h"
-#include "forms/Controls.h"
-#include "forms/Messages.h"
 #include "data/Backups.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "forms/Controls.h"
+#include "forms/Messages.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -54,12 +54,12 @@ void FrmBackups::CmdRestore_Click() {
                                .arg(when)))
         return;
     DatabaseFile::OpenNotes notes;
-    const QString error =
+    const Outcome restored =
         DatabaseFile::restore(copy, AppState::DBPath, Sql::kConnectionName, &notes);
-    QString said = error.isEmpty() ? QStringLiteral("The backup from %1 is restored, and "
-                                                    "ColtsTracker now works with its records.")
-                                         .arg(when)
-                                   : error;
+    QString said = restored.ok() ? QStringLiteral("The backup from %1 is restored, and "
+                                                  "ColtsTracker now works with its records.")
+                                       .arg(when)
+                                 : restored.failure;
     if (!notes.notice.isEmpty())
         said += QStringLiteral("\n\n") + notes.notice;
     Messages::notice(said);

@@ -68,9 +68,9 @@ void FrmSettings::CmdSubmit_Click() {
         return;
     }
     // The values of this run change only once both are stored.
-    const QString failure = DistrictSettings::write(TxtDistrictNum->text(), QString::number(rings));
-    if (!failure.isEmpty()) {
-        Messages::notice(failure);
+    const Outcome stored = DistrictSettings::write(TxtDistrictNum->text(), QString::number(rings));
+    if (!stored.ok()) {
+        Messages::notice(stored.failure);
         return;
     }
     AppState::DistrictNum = TxtDistrictNum->text();

@@ -1,32 +1,33 @@
 #include "app/Startup.h"
 
-#include "core/AppState.h"
-#include "core/DistrictSettings.h"
 #include "app/FrmMain.h"
 #include "app/FrmSettings.h"
-#include "forms/Messages.h"
+#include "core/AppState.h"
+#include "core/DistrictSettings.h"
 #include "core/Twips.h"
 #include "data/Backups.h"
 #include "data/Connection.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "forms/Messages.h"
 
 namespace {
 
-// Offers to put the newest good backup in place of the damaged database that `error`
-// describes, when there is one. False when the secretary declines; otherwise `error` is empty
+// Offers to put the newest good backup in place of the damaged database that `opened`
+// describes, when there is one. False when the secretary declines; otherwise `opened` is ok
 // once the backup is in place and open, or still says what is wrong.
-bool restoreNewestGood(QString* error, DatabaseFile::OpenNotes* notes) {
+bool restoreNewestGood(Outcome* opened, DatabaseFile::OpenNotes* notes) {
     const QString folder = Backups::folderFor(AppState::DBPath);
     const QString copy = DatabaseFile::newestGoodCopy(AppState::DBPath);
     if (copy.isEmpty())
         return true;
-    if (!Messages::confirm(*error + QStringLiteral("\n\nThe damaged file will be kept in the "
-                                                   "folder \"%1\". Restore the newest good "
-                                                   "backup, from %2, now?")
-                                        .arg(folder, Backups::whenMade(copy))))
+    if (!Messages::confirm(opened->failure +
+                           QStringLiteral("\n\nThe damaged file will be kept in the "
+                                          "folder \"%1\". Restore the newest good "
+                                          "backup, from %2, now?")
+                               .arg(folder, Backups::whenMade(copy))))
         return false;
-    *error = DatabaseFile::restore(copy, AppState::DBPath, Sql::kConnectionName, notes);
+    *opened = DatabaseFile::restore(copy, AppState::DBPath, Sql::kConnectionName, notes);
     return true;
 }
 
@@ -53,22 +54,22 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
     AppState::DBPath = appPath + QStringLiteral("/") + DatabaseFile::kFileName;
 
     DatabaseFile::OpenNotes notes;
-    QString error = DatabaseFile::open(AppState::DBPath, Sql::kConnectionName,
-                                       Connection::kDefaultLockWaitMs, &notes);
-    if (!error.isEmpty() && notes.damaged) {
-        if (!restoreNewestGood(&error, &notes))
+    Outcome opened = DatabaseFile::open(AppState::DBPath, Sql::kConnectionName,
+                                        Connection::kDefaultLockWaitMs, &notes);
+    if (!opened.ok() && notes.damaged) {
+        if (!restoreNewestGood(&opened, &notes))
             return {false, kDatabaseUnusable};
     }
-    if (!error.isEmpty()) {
-        Messages::notice(error + QStringLiteral("\n\nColtsTracker cannot start."));
+    if (!opened.ok()) {
+        Messages::notice(opened.failure + QStringLiteral("\n\nColtsTracker cannot start."));
         return {false, kDatabaseUnusable};
     }
     // A database that cannot be written still serves for looking up and printing. Only a
     // database that can take changes needs the start-up backup.
-    const QString writeProblem = DatabaseFile::writeProblem(AppState::DBPath);
+    const Outcome writable = DatabaseFile::writeProblem(AppState::DBPath);
     QStringList notices{notes.notice};
-    notices << (writeProblem.isEmpty() ? Backups::writeIfChanged(Sql::db(), AppState::DBPath)
-                                       : writeProblem)
+    notices << (writable.ok() ? Backups::writeIfChanged(Sql::db(), AppState::DBPath).failure
+                              : writable.failure)
             << notes.olderVersion;
     notices.removeAll(QString());
     if (!notices.isEmpty())

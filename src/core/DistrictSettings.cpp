@@ -85,7 +85,7 @@ Stored read() {
     return stored;
 }
 
-QString write(const QString& districtNumber, const QString& numberOfRings) {
+Outcome write(const QString& districtNumber, const QString& numberOfRings) {
     const QString path = settingsFile();
     // A file that cannot be read is set aside whole rather than merged into.
     QString keptAs;
@@ -93,10 +93,10 @@ QString write(const QString& districtNumber, const QString& numberOfRings) {
         keptAs = path + QDateTime::currentDateTime().toString(
                             QStringLiteral("'.unreadable-'yyyy-MM-dd-HHmmss"));
         if (!QFile::rename(path, keptAs))
-            return unstored(path,
-                            QStringLiteral("the file cannot be read, and it cannot be set aside "
-                                           "to be replaced"),
-                            QStringLiteral("make its folder writable"));
+            return {unstored(path,
+                             QStringLiteral("the file cannot be read, and it cannot be set aside "
+                                            "to be replaced"),
+                             QStringLiteral("make its folder writable"))};
     }
     {
         QSettings settings(kName, kName);
@@ -107,10 +107,10 @@ QString write(const QString& districtNumber, const QString& numberOfRings) {
     // What counts is what the file now holds, whatever its reader's status says.
     const auto [now, whole] = readFile(path);
     if (whole && now.districtNumber == districtNumber && now.numberOfRings == numberOfRings)
-        return QString();
+        return {};
     if (!keptAs.isEmpty())
         QFile::rename(keptAs, path);
-    return notWritten(path);
+    return {notWritten(path)};
 }
 
 bool parseStoredRings(const QString& text, qint16* rings) {

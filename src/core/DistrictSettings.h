@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Outcome.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -16,9 +18,9 @@ struct Stored {
 };
 Stored read();
 
-// Stores both values; returns an empty text when both are stored, or a message saying why
-// they could not be stored, and then nothing is changed.
-QString write(const QString& districtNumber, const QString& numberOfRings);
+// Stores both values; a failure says why they could not be stored, and then nothing is
+// changed.
+Outcome write(const QString& districtNumber, const QString& numberOfRings);
 
 // The most rings a district runs: the ring assignment form has room for no more.
 inline constexpr int kMaxRings = 12;

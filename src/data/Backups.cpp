@@ -192,12 +192,12 @@ QString asideName(const QString& databasePath, const QString& suffix, QString* e
     return freshPath(databasePath, QDateTime::currentDateTime(), suffix, error);
 }
 
-QString write(QSqlDatabase db, const QString& databasePath, const QDateTime& now) {
+Outcome write(QSqlDatabase db, const QString& databasePath, const QDateTime& now) {
     const QString folderPath = folderFor(databasePath);
     QString reason;
     const QString target = freshPath(databasePath, now, QStringLiteral(".mdb"), &reason);
     if (target.isEmpty())
-        return failed(folderPath, reason);
+        return {failed(folderPath, reason)};
     // Written under a name of its own and renamed when complete, so an interrupted copy is
     // never taken for a backup.
     const QString partial = target + QStringLiteral(".partial");
@@ -205,19 +205,19 @@ QString write(QSqlDatabase db, const QString& databasePath, const QDateTime& now
         Sql::run(db, QStringLiteral("VACUUM INTO ?"), {partial});
     } catch (const DbError& e) {
         QFile::remove(partial);
-        return failed(folderPath, e.reason());
+        return {failed(folderPath, e.reason())};
     }
     if (!QFile::rename(partial, target)) {
         QFile::remove(partial);
-        return failed(folderPath, QStringLiteral("the copy could not be given its name"));
+        return {failed(folderPath, QStringLiteral("the copy could not be given its name"))};
     }
     const QVector<Copy> all = copies(databasePath);
     for (int k = kKept; k < all.size(); ++k)
         QFile::remove(all.at(k).path);
-    return QString();
+    return {};
 }
 
-QString writeIfChanged(QSqlDatabase db, const QString& databasePath) {
+Outcome writeIfChanged(QSqlDatabase db, const QString& databasePath) {
     removeLeftovers(databasePath);
     const QVector<Copy> all = copies(databasePath);
     if (!all.isEmpty()) {
@@ -232,7 +232,7 @@ QString writeIfChanged(QSqlDatabase db, const QString& databasePath) {
         } catch (const DbError&) {
         }
         if (same)
-            return QString();
+            return {};
     }
     return write(db, databasePath);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Outcome.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -30,13 +32,13 @@ Contents contentsOf(const QString& copyPath);
 
 // Writes a complete, consistent copy of the open database `db` (stored at `databasePath`)
 // named with the date and time, for example "VORNColts-2026-12-06-2041.mdb", and keeps the
-// newest kKept. Returns an empty text, or a notice saying what went wrong.
-QString write(QSqlDatabase db, const QString& databasePath,
+// newest kKept. A failure is a notice saying what went wrong.
+Outcome write(QSqlDatabase db, const QString& databasePath,
               const QDateTime& now = QDateTime::currentDateTime());
 
 // The copy made at every start: written only when the records differ from those of the
 // newest copy. Clears what an interrupted copy left behind first.
-QString writeIfChanged(QSqlDatabase db, const QString& databasePath);
+Outcome writeIfChanged(QSqlDatabase db, const QString& databasePath);
 
 // A new name in the backup folder for a file kept aside, the database's name with the date,
 // time and `suffix`: "VORNColts-2026-12-07-0512-damaged.mdb" for "-damaged.mdb". Makes the

@@ -116,7 +116,7 @@ QString check(QSqlDatabase db, const QString& path, DatabaseFile::OpenNotes* not
         return QString();
     // The newer version only adds indexes that keep a relay rider from being named twice in
     // a meet; an older file is read as it is, and upgraded once it can be written.
-    if (!DatabaseFile::writeProblem(path).isEmpty()) {
+    if (!DatabaseFile::writeProblem(path).ok()) {
         notes->olderVersion =
             QStringLiteral("The database file was written by an older version of "
                            "ColtsTracker. It will be brought up to date once it can "
@@ -124,7 +124,7 @@ QString check(QSqlDatabase db, const QString& path, DatabaseFile::OpenNotes* not
         return QString();
     }
     // A failed copy does not stop the upgrade: the secretary's work goes on.
-    Backups::write(db, path);
+    (void)Backups::write(db, path);
     try {
         Schema::upgrade(db, version);
     } catch (const DbError& e) {
@@ -169,52 +169,52 @@ bool makeDurable(const QString& path) {
 
 namespace DatabaseFile {
 
-QString open(const QString& path, const QString& connectionName, int lockWaitMs, OpenNotes* notes) {
+Outcome open(const QString& path, const QString& connectionName, int lockWaitMs, OpenNotes* notes) {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("The database file \"%1\" was not found.").arg(path);
+        return {QStringLiteral("The database file \"%1\" was not found.").arg(path)};
     if (!info.isFile())
-        return QStringLiteral("\"%1\" is not a database file.").arg(path);
+        return {QStringLiteral("\"%1\" is not a database file.").arg(path)};
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly))
-        return QStringLiteral("The database file \"%1\" cannot be read: %2.")
-            .arg(path, probe.errorString());
+        return {QStringLiteral("The database file \"%1\" cannot be read: %2.")
+                    .arg(path, probe.errorString())};
     probe.close();
 
     OpenNotes unread;
     OpenNotes* found = notes ? notes : &unread;
     *found = OpenNotes();
-    const QString journalProblem = Journal::settle(path, &found->notice);
-    if (!journalProblem.isEmpty())
-        return journalProblem;
-    return withConnection(path, connectionName, QString(), true, [&](QSqlDatabase db) {
+    const Outcome journal = Journal::settle(path, &found->notice);
+    if (!journal.ok())
+        return journal;
+    return {withConnection(path, connectionName, QString(), true, [&](QSqlDatabase db) {
         Connection::prepare(db, lockWaitMs);
         return check(db, path, found);
-    });
+    })};
 }
 
-QString checkCopy(const QString& copyPath) {
-    return withConnection(copyPath, QStringLiteral("BackupCheck"),
-                          QStringLiteral("QSQLITE_OPEN_READONLY"), false, [&](QSqlDatabase db) {
-                              int version = 0;
-                              bool damaged = false;
-                              return inspect(db, copyPath, &version, &damaged);
-                          });
+Outcome checkCopy(const QString& copyPath) {
+    return {withConnection(copyPath, QStringLiteral("BackupCheck"),
+                           QStringLiteral("QSQLITE_OPEN_READONLY"), false, [&](QSqlDatabase db) {
+                               int version = 0;
+                               bool damaged = false;
+                               return inspect(db, copyPath, &version, &damaged);
+                           })};
 }
 
 QString newestGoodCopy(const QString& path) {
     for (const QString& copy : Backups::existing(path)) {
-        if (checkCopy(copy).isEmpty())
+        if (checkCopy(copy).ok())
             return copy;
     }
     return QString();
 }
 
-QString restore(const QString& copyPath, const QString& path, const QString& connectionName,
+Outcome restore(const QString& copyPath, const QString& path, const QString& connectionName,
                 OpenNotes* notes) {
-    const QString problem = checkCopy(copyPath);
-    if (!problem.isEmpty())
-        return problem;
+    const Outcome usable = checkCopy(copyPath);
+    if (!usable.ok())
+        return usable;
     // The records as they are now are kept: a sound file as an ordinary backup, a damaged one
     // under a name that no one takes for a backup.
     QString error;
@@ -223,29 +223,29 @@ QString restore(const QString& copyPath, const QString& path, const QString& con
     if (db.isOpen())
         integrity = pragmaText(db, QStringLiteral("integrity_check"), &error);
     if (integrity == QLatin1String("ok")) {
-        error = Backups::write(db, path);
+        error = Backups::write(db, path).failure;
     } else if (QFileInfo::exists(path)) {
         error.clear();
         const QString aside = Backups::asideName(path, QStringLiteral("-damaged.mdb"), &error);
         if (error.isEmpty())
-            error = copyWhole(path, aside);
+            error = copyWhole(path, aside).failure;
     }
     if (!error.isEmpty())
-        return QStringLiteral("The backup was not restored, because the records as they are now "
-                              "could not be kept first.\n\n") +
-               error;
+        return {QStringLiteral("The backup was not restored, because the records as they are now "
+                               "could not be kept first.\n\n") +
+                error};
     db = QSqlDatabase();
     close(connectionName);
-    const QString placed = copyWhole(copyPath, path);
-    const QString reopened = open(path, connectionName, Connection::kDefaultLockWaitMs, notes);
-    if (!placed.isEmpty())
-        return QStringLiteral("The backup could not be put in place of \"%1\": %2. The records "
-                              "are as they were.")
-            .arg(path, placed);
+    const Outcome placed = copyWhole(copyPath, path);
+    const Outcome reopened = open(path, connectionName, Connection::kDefaultLockWaitMs, notes);
+    if (!placed.ok())
+        return {QStringLiteral("The backup could not be put in place of \"%1\": %2. The records "
+                               "are as they were.")
+                    .arg(path, placed.failure)};
     return reopened;
 }
 
-QString copyWhole(const QString& from, const QString& to) {
+Outcome copyWhole(const QString& from, const QString& to) {
     const QString partial = to + QStringLiteral(".copying");
     QFile source(from), target(partial);
     QString error;
@@ -268,34 +268,34 @@ QString copyWhole(const QString& from, const QString& to) {
         error = QString::fromLocal8Bit(std::strerror(errno));
     if (!error.isEmpty()) {
         QFile::remove(partial);
-        return error;
+        return {error};
     }
     makeDurable(QFileInfo(to).absolutePath());
-    return QString();
+    return {};
 }
 
-QString writeProblem(const QString& path) {
+Outcome writeProblem(const QString& path) {
     const QString notice = QStringLiteral(
         "No change can be saved until it can be written; you can still look up records and "
         "print.");
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
-        return QStringLiteral("The database file \"%1\" cannot be written (%2). %3")
-            .arg(path, file.errorString(), notice);
+        return {QStringLiteral("The database file \"%1\" cannot be written (%2). %3")
+                    .arg(path, file.errorString(), notice)};
     file.close();
     // The journal of every save is made beside the database.
     const QString folder = QFileInfo(path).absolutePath();
     QTemporaryFile journal(QDir(folder).filePath(QStringLiteral(".write-check-XXXXXX")));
     if (!journal.open())
-        return QStringLiteral("The folder \"%1\" that holds the database cannot be written (%2). "
-                              "%3")
-            .arg(folder, journal.errorString(), notice);
-    return QString();
+        return {QStringLiteral("The folder \"%1\" that holds the database cannot be written (%2). "
+                               "%3")
+                    .arg(folder, journal.errorString(), notice)};
+    return {};
 }
 
-QString createDelivered(const QString& path) {
+Outcome createDelivered(const QString& path) {
     if (QFileInfo::exists(path))
-        return QStringLiteral("\"%1\" already exists and is left as it is.").arg(path);
+        return {QStringLiteral("\"%1\" already exists and is left as it is.").arg(path)};
     // A fixed name, so the leftovers of an interrupted run are cleared by the next one.
     const QString partial = path + QStringLiteral(".partial");
     QFile::remove(partial);
@@ -327,9 +327,9 @@ QString createDelivered(const QString& path) {
     QFile::remove(partial);
     QFile::remove(partial + QStringLiteral("-journal"));
     if (!error.isEmpty())
-        return QStringLiteral("\"%1\" could not be written: %2.").arg(path, error);
+        return {QStringLiteral("\"%1\" could not be written: %2.").arg(path, error)};
     makeDurable(QFileInfo(path).absolutePath());
-    return QString();
+    return {};
 }
 
 void close(const QString& connectionName) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Outcome.h"
+
 #include <QString>
 
 // Opening and making the district database file.
@@ -18,14 +20,14 @@ struct OpenNotes {
 // there, readable, undamaged (the full integrity check), of a version this program knows and
 // holding every table and column the program uses; deals with a journal left beside it
 // first; upgrades an older one (after a backup copy) when it can be written, and keeps it in
-// the rollback-journal mode. Returns an empty text on success, otherwise what is wrong in a
-// sentence or two (the connection is then removed again). Never creates or writes over a
+// the rollback-journal mode. A failure says what is wrong in a sentence or two (the
+// connection is then removed again). Never creates or writes over a
 // file that fails a check. `lockWaitMs` is how long a statement waits for a lock.
-QString open(const QString& path, const QString& connectionName, int lockWaitMs = 5000,
+Outcome open(const QString& path, const QString& connectionName, int lockWaitMs = 5000,
              OpenNotes* notes = nullptr);
 
-// Why the backup at `copyPath` cannot take the place of the database, or an empty text.
-QString checkCopy(const QString& copyPath);
+// Whether the backup at `copyPath` can take the place of the database, and why not.
+Outcome checkCopy(const QString& copyPath);
 
 // The newest backup of the database at `path` that passes every check, or an empty text.
 QString newestGoodCopy(const QString& path);
@@ -33,24 +35,23 @@ QString newestGoodCopy(const QString& path);
 // Puts the backup at `copyPath` in place of the database at `path` and opens it again as
 // `connectionName`. The file in place is kept first: as a backup, or, when it is damaged or
 // cannot be opened, in the backup folder under a name saying so. Refuses a backup that fails
-// a check, and changes nothing when the file in place cannot be kept. Returns an empty text,
-// or what went wrong.
-QString restore(const QString& copyPath, const QString& path, const QString& connectionName,
+// a check, and changes nothing when the file in place cannot be kept.
+Outcome restore(const QString& copyPath, const QString& path, const QString& connectionName,
                 OpenNotes* notes = nullptr);
 
 // Copies the file `from` to `to` whole: written beside `to` first, made durable, then moved
-// into place. Returns an empty text, or why it failed (nothing is left at `to` then).
-QString copyWhole(const QString& from, const QString& to);
+// into place. Nothing is left at `to` when it fails.
+Outcome copyWhole(const QString& from, const QString& to);
 
-// Why no change to the database at `path` could be saved (the file or its folder, where
-// the journal goes, cannot be written), or an empty text when both can be written.
-QString writeProblem(const QString& path);
+// Whether changes to the database at `path` can be saved: the file and its folder, where the
+// journal goes, can be written; a failure says which cannot.
+Outcome writeProblem(const QString& path);
 
 // Writes a new delivered database at `path`: into a file beside it first, made durable,
 // then moved into place, so `path` is either absent or complete, even if the writing is
-// interrupted. Refuses (returns the reason) when a file is already there, so a database
-// holding records is never replaced.
-QString createDelivered(const QString& path);
+// interrupted. Refuses when a file is already there, so a database holding records is never
+// replaced.
+Outcome createDelivered(const QString& path);
 
 // Closes and forgets the connection.
 void close(const QString& connectionName);

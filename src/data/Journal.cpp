@@ -90,13 +90,13 @@ QByteArray read(const QString& path, qint64 bytes = -1) {
 
 namespace Journal {
 
-QString settle(const QString& databasePath, QString* notice) {
+Outcome settle(const QString& databasePath, QString* notice) {
     const QString journal = databasePath + QStringLiteral("-journal");
     if (!QFileInfo(journal).isFile() || savingNow(databasePath))
-        return QString();
+        return {};
     const Kind kind = kindOf(read(journal), read(databasePath, 100));
     if (kind == Kind::NotApplied)
-        return QString();
+        return {};
     const QString folder = Backups::folderFor(databasePath);
     QString error;
     if (kind == Kind::OfAnotherFile) {
@@ -106,36 +106,36 @@ QString settle(const QString& databasePath, QString* notice) {
         if (!aside.isEmpty() && !file.rename(aside))
             error = file.errorString();
         if (!error.isEmpty())
-            return QStringLiteral("The journal \"%1\" belongs to another copy of the database "
-                                  "file and must not be applied to it, but it could not be moved "
-                                  "into the folder \"%2\" (%3). Move it out of the folder, then "
-                                  "start ColtsTracker again.")
-                .arg(journal, folder, error);
+            return {QStringLiteral("The journal \"%1\" belongs to another copy of the database "
+                                   "file and must not be applied to it, but it could not be moved "
+                                   "into the folder \"%2\" (%3). Move it out of the folder, then "
+                                   "start ColtsTracker again.")
+                        .arg(journal, folder, error)};
         *notice = QStringLiteral("A journal left beside the database file belonged to another "
                                  "copy of the file, so it was not applied and your records are as "
                                  "the file holds them. The journal was moved to \"%1\".")
                       .arg(aside);
-        return QString();
+        return {};
     }
     const QString aside =
         Backups::asideName(databasePath, QStringLiteral("-before-rollback.mdb"), &error);
     if (error.isEmpty())
-        error = DatabaseFile::copyWhole(databasePath, aside);
+        error = DatabaseFile::copyWhole(databasePath, aside).failure;
     if (error.isEmpty())
-        error = DatabaseFile::copyWhole(journal, aside + QStringLiteral("-journal"));
+        error = DatabaseFile::copyWhole(journal, aside + QStringLiteral("-journal")).failure;
     if (!error.isEmpty()) {
         QFile::remove(aside);
-        return QStringLiteral("A save that was interrupted must be undone before the database "
-                              "file \"%1\" can be used, but the file could not first be copied "
-                              "into the folder \"%2\" (%3). Make room there or make the folder "
-                              "writable, then start ColtsTracker again.")
-            .arg(databasePath, folder, error);
+        return {QStringLiteral("A save that was interrupted must be undone before the database "
+                               "file \"%1\" can be used, but the file could not first be copied "
+                               "into the folder \"%2\" (%3). Make room there or make the folder "
+                               "writable, then start ColtsTracker again.")
+                    .arg(databasePath, folder, error)};
     }
     *notice = QStringLiteral("The last save was interrupted before it was complete, and it has "
                              "been undone. The database file and its journal as they were found "
                              "are kept as \"%1\".")
                   .arg(aside);
-    return QString();
+    return {};
 }
 
 } // namespace Journal

@@ -1,10 +1,10 @@
 // Start-up, the main control form and the district settings, driven as the secretary would.
-#include "forms/ControlArray.h"
-#include "forms/FormBase.h"
 #include "app/FrmMain.h"
 #include "app/Startup.h"
 #include "core/Twips.h"
 #include "data/Backups.h"
+#include "forms/ControlArray.h"
+#include "forms/FormBase.h"
 #include "support/Faults.h"
 #include "support/TestProgram.h"
 
@@ -154,7 +154,8 @@ private slots:
         }
         QVERIFY(program.presenter.shown.isEmpty());
         // The newest copy is a whole database, with the change.
-        QCOMPARE(DatabaseFile::open(Backups::existing(path)[0], Sql::kConnectionName), QString());
+        QCOMPARE(DatabaseFile::open(Backups::existing(path)[0], Sql::kConnectionName).failure,
+                 QString());
         QCOMPARE(stored("SELECT TeamName FROM TblTeam"), "Fox Run");
     }
 
@@ -170,7 +171,9 @@ private slots:
         const QString path = program.databasePath();
         Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Fox Run', 'A')");
         for (int minute : {41, 42}) // the newer copy spoilt itself
-            QCOMPARE(Backups::write(Sql::db(), path, {QDate(2026, 12, 6), QTime(20, minute)}), "");
+            QCOMPARE(
+                Backups::write(Sql::db(), path, {QDate(2026, 12, 6), QTime(20, minute)}).failure,
+                QString());
         QFile newer(Backups::existing(path)[0]);
         QVERIFY(newer.open(QIODevice::WriteOnly) && newer.write("not a database") > 0);
         newer.close();
@@ -226,9 +229,9 @@ private slots:
         const QString path = program.databasePath();
         const QDateTime first(QDate(2026, 12, 6), QTime(20, 41));
         for (int k = 0; k < 3; ++k) // one minute, three names
-            QCOMPARE(Backups::write(Sql::db(), path, first), QString());
+            QCOMPARE(Backups::write(Sql::db(), path, first).failure, QString());
         for (int k = 1; k <= 20; ++k)
-            QCOMPARE(Backups::write(Sql::db(), path, first.addSecs(60 * k)), QString());
+            QCOMPARE(Backups::write(Sql::db(), path, first.addSecs(60 * k)).failure, QString());
         const QStringList copies = Backups::existing(path);
         QCOMPARE(copies.size(), 20);
         QVERIFY(copies.first().endsWith("/Backups/VORNColts-2026-12-06-2101.mdb"));

@@ -68,7 +68,7 @@ private slots:
     void deliveredDatabaseIsNeverWrittenOver() {
         TestDistrict program;
         Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Ridge', 'A')");
-        QVERIFY(!DatabaseFile::createDelivered(program.databasePath()).isEmpty());
+        QVERIFY(!DatabaseFile::createDelivered(program.databasePath()).ok());
         QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'oak ridge'"));
     }
 
@@ -116,11 +116,11 @@ private slots:
         for (const QString suffix : {"", "-wal", "-shm"})
             QVERIFY(QFile::copy(program.databasePath() + suffix, copied + suffix));
         program.closeDatabase();
-        QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName), QString());
+        QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName).failure, QString());
         QCOMPARE(stored("PRAGMA journal_mode"), "delete");
         DatabaseFile::close(Sql::kConnectionName);
         QVERIFY(!QFile::exists(copied + "-wal"));
-        QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName), QString());
+        QCOMPARE(DatabaseFile::open(copied, Sql::kConnectionName).failure, QString());
         QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'In the log'"));
     }
 
@@ -152,7 +152,7 @@ private slots:
         TestDistrict program;
         const QString path = program.databasePath();
         Sql::run("INSERT INTO TblTeam (TeamName) VALUES ('Oak Ridge')");
-        QCOMPARE(Backups::write(Sql::db(), path), QString());
+        QCOMPARE(Backups::write(Sql::db(), path).failure, QString());
         const QString backup = Backups::existing(path)[0];
         Sql::run("INSERT INTO TblTeam (TeamName) VALUES ('Elm Park')");
         const QByteArray before = fileBytes(path);
@@ -168,7 +168,7 @@ private slots:
         file.close();
         const QByteArray found = fileBytes(path);
         DatabaseFile::OpenNotes notes;
-        QCOMPARE(DatabaseFile::open(path, Sql::kConnectionName, 5000, &notes), QString());
+        QCOMPARE(DatabaseFile::open(path, Sql::kConnectionName, 5000, &notes).failure, QString());
         QCOMPARE(stored("SELECT group_concat(TeamName, ', ') FROM TblTeam"), teams);
         QCOMPARE(stored("PRAGMA integrity_check"), "ok");
         QVERIFY2(said.isEmpty() ? notes.notice.isEmpty() : notes.notice.contains(said),

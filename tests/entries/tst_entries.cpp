@@ -288,7 +288,8 @@ private slots:
         Sql::run("INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber) VALUES " + pairs);
         program.closeDatabase();
         const QByteArray before = fileBytes(program.databasePath());
-        const QString said = DatabaseFile::open(program.databasePath(), Sql::kConnectionName);
+        const QString said =
+            DatabaseFile::open(program.databasePath(), Sql::kConnectionName).failure;
         QCOMPARE(Backups::existing(program.databasePath()).size(), 1);
         QVERIFY2(error.isEmpty() ? said.isEmpty() : said.contains(error), qPrintable(said));
         if (error.isEmpty())

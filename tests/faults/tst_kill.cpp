@@ -58,7 +58,8 @@ private slots:
                                       child.readAllStandardError().constData(), 10000);
             killAfter(child, random.bounded(20000));
 
-            QCOMPARE(DatabaseFile::open(program.databasePath(), Sql::kConnectionName), QString());
+            QCOMPARE(DatabaseFile::open(program.databasePath(), Sql::kConnectionName).failure,
+                     QString());
             QCOMPARE(stored("PRAGMA integrity_check"), "ok");
             const QString rows = rowsOf("R1") + ", " + rowsOf("R2");
             QVERIFY2(rows == "1|2|1|1|1, 0|0|0|0|0" || rows == "0|0|0|0|0, 1|2|1|1|1",
@@ -82,7 +83,7 @@ private slots:
             if (!QFile::exists(path))
                 continue;
             ++whole;
-            QCOMPARE(DatabaseFile::open(path, Sql::kConnectionName), QString());
+            QCOMPARE(DatabaseFile::open(path, Sql::kConnectionName).failure, QString());
             DatabaseFile::close(Sql::kConnectionName);
         }
         qInfo("%d of 20 runs had finished the database when killed", whole);

@@ -7,12 +7,12 @@
 //   coltstracker-faultchild renumber FOLDER  renumbers rider R1 <-> R2 (with the rider's
 //                                             entries, pairing and placing) for ever, printing
 //                                             "saving" once the first save is done
-#include "forms/Controls.h"
-#include "forms/Messages.h"
 #include "app/Startup.h"
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "data/Sql.h"
+#include "forms/Controls.h"
+#include "forms/Messages.h"
 #include "riders/RiderStore.h"
 #include "teams/TeamStore.h"
 
@@ -49,7 +49,8 @@ int start(const QString& folder) {
 
 int renumber(const QString& folder) {
     const QString error =
-        DatabaseFile::open(QDir(folder).filePath(DatabaseFile::kFileName), Sql::kConnectionName);
+        DatabaseFile::open(QDir(folder).filePath(DatabaseFile::kFileName), Sql::kConnectionName)
+            .failure;
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

@@ -12,7 +12,7 @@ void initTestPaths() {
 TestDistrict::TestDistrict(bool open, const QString& under)
     : m_dir((under.isEmpty() ? QDir::tempPath() : under) + QStringLiteral("/program-XXXXXX")) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
-    const QString error = DatabaseFile::createDelivered(databasePath());
+    const QString error = DatabaseFile::createDelivered(databasePath()).failure;
     if (!error.isEmpty())
         qFatal("%s", qPrintable(error));
     AppState::AppPath = folder();
@@ -26,7 +26,8 @@ TestDistrict::TestDistrict(bool open, const QString& under)
 }
 
 void TestDistrict::openDatabase(int lockWaitMs) {
-    const QString error = DatabaseFile::open(databasePath(), Sql::kConnectionName, lockWaitMs);
+    const QString error =
+        DatabaseFile::open(databasePath(), Sql::kConnectionName, lockWaitMs).failure;
     if (!error.isEmpty())
         qFatal("%s", qPrintable(error));
 }
