@@ -9,6 +9,10 @@ namespace Report {
 
 namespace {
 
+std::string listed(const QStringList& columns) {
+    return columns.join(QStringLiteral(", ")).toStdString();
+}
+
 constexpr int kBodyTop = kMargin;
 constexpr int kBodyBottom = kPageHeight - kMargin;
 constexpr int kRight = kPageWidth - kMargin;
@@ -42,34 +46,28 @@ public:
     QVector<Page> run(const QVector<Row>& rows) {
         // The first page opens with the report header, then the page header.
         m_pages.push_back({});
-        put(QStringLiteral("ReportHeader"), m_def.reportHeader, {}, {});
-        put(QStringLiteral("PageHeader"), m_def.pageHeader, {}, {});
+        put(QStringLiteral("ReportHeader"), m_def.reportHeader, nullptr, {});
+        put(QStringLiteral("PageHeader"), m_def.pageHeader, nullptr, {});
         m_pageTop = m_y;
-        if (m_def.groupBy.isEmpty()) {
+        if (m_def.groupBy < 0) {
             for (const Row& row : rows)
-                place(QStringLiteral("Detail"), m_def.detail, row, {});
+                place(QStringLiteral("Detail"), m_def.detail, &row, {});
         } else {
+            const int by = m_def.groupBy;
             for (int start = 0; start < rows.size();) {
                 int end = start;
-                while (end < rows.size() &&
-                       rows.at(end).value(m_def.groupBy) == rows.at(start).value(m_def.groupBy))
+                while (end < rows.size() && rows.at(end).at(by) == rows.at(start).at(by))
                     ++end;
                 const QVector<Row> group = rows.mid(start, end - start);
-                place(QStringLiteral("GroupHeader"), m_def.groupHeader, group.first(), group);
+                place(QStringLiteral("GroupHeader"), m_def.groupHeader, &group.first(), group);
                 for (const Row& row : group)
-                    place(QStringLiteral("Detail"), m_def.detail, row, group);
-                place(QStringLiteral("GroupFooter"), m_def.groupFooter, group.first(), group);
+                    place(QStringLiteral("Detail"), m_def.detail, &row, group);
+                place(QStringLiteral("GroupFooter"), m_def.groupFooter, &group.first(), group);
                 start = end;
             }
         }
-        place(QStringLiteral("ReportFooter"), m_def.reportFooter, {}, {});
+        place(QStringLiteral("ReportFooter"), m_def.reportFooter, nullptr, {});
         finishPage();
-        // The page count is known only now.
-        const QString total = QString::number(m_pages.size());
-        for (Page& page : m_pages)
-            for (Placed& p : page)
-                if (p.text == QLatin1String("\x01PageCount"))
-                    p.text = total;
         return m_pages;
     }
 
@@ -79,27 +77,30 @@ private:
     void newPage() {
         m_pages.push_back({});
         m_y = kBodyTop;
-        put(QStringLiteral("PageHeader"), m_def.pageHeader, {}, {});
+        put(QStringLiteral("PageHeader"), m_def.pageHeader, nullptr, {});
         m_pageTop = m_y;
     }
 
     void finishPage() {
         m_y = bodyBottom();
-        put(QStringLiteral("PageFooter"), m_def.pageFooter, {}, {});
+        put(QStringLiteral("PageFooter"), m_def.pageFooter, nullptr, {});
     }
 
     // A section in the body: never split; on a new page when it does not fit.
-    void place(const QString& name, const Section& s, const Row& row, const QVector<Row>& group) {
+    void place(const QString& name, const Section& s, const Row* row, const QVector<Row>& group) {
         if (s.height == 0)
             return;
-        if (m_y + s.height > bodyBottom() && m_y > m_pageTop) { // a section taller than a page stays
+        // A section taller than a page stays where it is.
+        if (m_y + s.height > bodyBottom() && m_y > m_pageTop) {
             finishPage();
             newPage();
         }
         put(name, s, row, group);
     }
 
-    void put(const QString& name, const Section& s, const Row& row, const QVector<Row>& group) {
+    // A section of `row` (none for the report's and the page's header and footer, whose
+    // fields print nothing) and of the rows of its `group`.
+    void put(const QString& name, const Section& s, const Row* row, const QVector<Row>& group) {
         if (s.height == 0)
             return;
         const int sectionTop = m_y;
@@ -120,12 +121,12 @@ private:
                 p.text = item.name.isEmpty() ? item.text : m_captions.value(item.name, item.text);
                 break;
             case Item::Kind::Field:
-                p.text = fieldText(row.value(item.text));
+                p.text = row ? fieldText(row->at(item.column)) : QString();
                 break;
             case Item::Kind::Sum: {
                 double sum = 0;
                 for (const Row& r : group)
-                    sum += r.value(item.text).toDouble();
+                    sum += r.at(item.column).toDouble();
                 p.text = QString::number(sum, 'g', 15);
                 break;
             }
@@ -133,7 +134,7 @@ private:
                 p.text = QString::number(m_pages.size());
                 break;
             case Item::Kind::PageCount:
-                p.text = QStringLiteral("\x01PageCount");
+                p.pageCount = true;
                 break;
             }
             page.push_back(p);
@@ -147,7 +148,7 @@ private:
     static void fitTexts(Page& page, int first) {
         for (int k = first; k < page.size(); ++k) {
             Placed& p = page[k];
-            if (p.line || p.text.isEmpty() || p.text.startsWith(QLatin1Char('\x01')))
+            if (p.line || p.text.isEmpty())
                 continue;
             const double needed = textWidth(p.text, p.font);
             if (needed <= p.rect.width())
@@ -177,8 +178,39 @@ private:
 
 } // namespace
 
+Row::Row(const QStringList& columns, const QVector<QVariant>& values)
+    : m_columns(columns), m_values(values) {
+    if (values.size() != columns.size())
+        throw std::invalid_argument("a report row needs a value for each of its columns");
+}
+
+QVariant Row::value(const QString& column) const {
+    const qsizetype k = m_columns.indexOf(column);
+    if (k < 0)
+        throw UnknownColumn("a report row has no column \"" + column.toStdString() +
+                            "\" (its columns: " + listed(m_columns) + ")");
+    return m_values.at(k);
+}
+
+int Definition::column(const QString& column) const {
+    const qsizetype k = columns.indexOf(column);
+    if (k < 0)
+        throw UnknownColumn(name.toStdString() + " names the column \"" + column.toStdString() +
+                            "\", which is not among its columns (" + listed(columns) + ")");
+    return int(k);
+}
+
+QString shownText(const Placed& placed, int pages) {
+    return placed.pageCount ? QString::number(pages) : placed.text;
+}
+
 QVector<Page> layout(const Definition& definition, const QVector<Row>& rows,
                      const QHash<QString, QString>& captions) {
+    for (const Row& row : rows)
+        if (row.columns() != definition.columns) // the same list, shared: compared at once
+            throw UnknownColumn(definition.name.toStdString() + " prints rows of the columns (" +
+                                listed(definition.columns) + "), not (" + listed(row.columns()) +
+                                ")");
     return Pager(definition, captions).run(rows);
 }
 
@@ -196,7 +228,8 @@ QString trace(const QVector<Page>& pages) {
                          .arg(r.height())
                          .arg(p.font.points)
                          .arg(p.font.bold ? QStringLiteral("b") : QString())
-                         .arg(p.line ? QStringLiteral("line") : QLatin1Char('"') + p.text + '"');
+                         .arg(p.line ? QStringLiteral("line")
+                                     : QLatin1Char('"') + shownText(p, int(pages.size())) + '"');
         }
     }
     return lines.join(QLatin1Char('\n'));

@@ -3,8 +3,10 @@
 #include <QHash>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <stdexcept>
 
 // The report engine's first step: a report definition and its rows become pages of items
 // placed in twips on a Letter page. Deterministic, so a preview may ask for the pages again at
@@ -15,6 +17,29 @@ inline constexpr int kPageWidth = 12240;  // 8.5 inches
 inline constexpr int kPageHeight = 15840; // 11 inches
 inline constexpr int kMargin = 1440;
 
+// A report names a column its rows do not have: a mistake in the program, refused where the
+// report is defined or its rows are read, never printed as an empty column.
+class UnknownColumn : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+// One row a report prints: a value for each of its report's columns, in their order.
+class Row {
+public:
+    Row() = default;
+    Row(const QStringList& columns, const QVector<QVariant>& values);
+
+    const QStringList& columns() const { return m_columns; }
+    const QVariant& at(int column) const { return m_values.at(column); }
+    // The value of the column so named; throws UnknownColumn when there is none.
+    QVariant value(const QString& column) const;
+
+private:
+    QStringList m_columns; // shared by the rows of one report
+    QVector<QVariant> m_values;
+};
+
 struct Font {
     double points = 8.25;
     bool bold = false;
@@ -24,7 +49,8 @@ struct Font {
 struct Item {
     enum class Kind { Label, Field, Line, Sum, PageNumber, PageCount };
     Kind kind = Kind::Label;
-    QString text; // a label's caption; a field's or sum's field name
+    QString text;    // a label's caption
+    int column = -1; // a field's or sum's column: its place among the definition's columns
     int left = 0, top = 0, width = 0, height = 0; // in the section; a line's width is its length
     Font font;
     bool centred = false;
@@ -39,25 +65,34 @@ struct Section {
 struct Definition {
     QString name;
     int width = 0; // of the report's body, in twips
+    // The columns of the rows the report prints. The one place that names them: fields, sums
+    // and the group refer to a column by its place here, found by column() once.
+    QStringList columns;
     Section reportHeader, pageHeader, groupHeader, detail, groupFooter, pageFooter, reportFooter;
-    QString groupBy; // rows with the same value of this field form a group; empty: none
-};
+    int groupBy = -1; // rows with the same value of this column form a group; -1: none
 
-using Row = QHash<QString, QVariant>;
+    // The place of the column so named; throws UnknownColumn, naming the report, when it has none.
+    int column(const QString& name) const;
+};
 
 // One item as placed on a page: rectangle in twips from the page's top left corner.
 struct Placed {
     QString section;
     QRect rect;
-    QString text; // empty for a line
+    QString text; // empty for a line and a page count
     Font font;
     bool line = false;
     bool centred = false;
+    bool pageCount = false; // shows the number of pages, which only the whole report knows
 };
 
 using Page = QVector<Placed>;
 
-// Lays the report out; `captions` sets the labels named in the definition.
+// What a placed item shows in a report of `pages` pages.
+QString shownText(const Placed& placed, int pages);
+
+// Lays the report out; `captions` sets the labels named in the definition. The rows are of the
+// definition's columns; throws UnknownColumn when one is not.
 QVector<Page> layout(const Definition& definition, const QVector<Row>& rows,
                      const QHash<QString, QString>& captions = {});
 

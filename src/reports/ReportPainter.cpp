@@ -8,7 +8,7 @@
 
 namespace ReportPainter {
 
-void paint(QPainter& painter, const Report::Page& page, double dpi) {
+void paint(QPainter& painter, const Report::Page& page, int pageCount, double dpi) {
     const double scale = dpi / 1440.0; // device dots a twip
     const auto dots = [scale](const QRect& r) {
         return QRectF(r.left() * scale, r.top() * scale, r.width() * scale, r.height() * scale);
@@ -28,7 +28,7 @@ void paint(QPainter& painter, const Report::Page& page, double dpi) {
         painter.drawText(dots(p.rect),
                          Qt::AlignTop | (p.centred ? Qt::AlignHCenter : Qt::AlignLeft) |
                              Qt::TextSingleLine,
-                         p.text);
+                         Report::shownText(p, pageCount));
     }
     painter.restore();
 }
@@ -43,7 +43,7 @@ bool print(QPrinter& printer, const QVector<Report::Page>& pages) {
     for (int n = 0; n < pages.size(); ++n) {
         if (n > 0 && !printer.newPage())
             break;
-        paint(painter, pages.at(n), printer.resolution());
+        paint(painter, pages.at(n), int(pages.size()), printer.resolution());
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
@@ -64,7 +64,7 @@ WholeFile::Written writePdf(const QVector<Report::Page>& pages, const QString& p
         for (int n = 0; n < pages.size(); ++n) {
             if (n > 0)
                 pdf.newPage();
-            paint(painter, pages.at(n), pdf.resolution());
+            paint(painter, pages.at(n), int(pages.size()), pdf.resolution());
         }
         if (!painter.end())
             return {QStringLiteral("the PDF could not be drawn")};

@@ -10,9 +10,9 @@ class QPrinter;
 // at the device's own resolution.
 namespace ReportPainter {
 
-// Draws `page` on `painter`, whose device shows a whole Letter page from its top left corner
-// at `dpi` dots an inch.
-void paint(QPainter& painter, const Report::Page& page, double dpi);
+// Draws `page` of a report of `pageCount` pages on `painter`, whose device shows a whole Letter
+// page from its top left corner at `dpi` dots an inch.
+void paint(QPainter& painter, const Report::Page& page, int pageCount, double dpi);
 
 // Every page on a printer (or the preview's printer), one sheet a page; false when the printer
 // could not be started or reported an error.

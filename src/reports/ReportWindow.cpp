@@ -1,9 +1,9 @@
 #include "reports/ReportWindow.h"
 
 #include "core/AppState.h"
+#include "core/Twips.h"
 #include "forms/Controls.h"
 #include "forms/Messages.h"
-#include "core/Twips.h"
 #include "reports/ReportPainter.h"
 
 #include <QDir>
@@ -16,10 +16,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <map>
 
 namespace {
 
-QPointer<ReportWindow> g_windows[4];
+// The open window of each report.
+std::map<Reports::Kind, QPointer<ReportWindow>> g_windows;
 
 // A field as spreadsheets read it: quoted where it holds a separator, a quote or a line break.
 QString csvField(const QString& text) {
@@ -36,7 +38,7 @@ QString csvField(const QString& text) {
 
 ReportWindow* ReportWindow::open(Reports::Kind kind, const QVector<Report::Row>& rows,
                                  const QHash<QString, QString>& captions) {
-    QPointer<ReportWindow>& window = g_windows[int(kind)];
+    QPointer<ReportWindow>& window = g_windows[kind];
     if (!window)
         window = new ReportWindow(kind);
     window->fill(rows, captions);
@@ -47,7 +49,8 @@ ReportWindow* ReportWindow::open(Reports::Kind kind, const QVector<Report::Row>&
 }
 
 ReportWindow* ReportWindow::find(Reports::Kind kind) {
-    return g_windows[int(kind)];
+    const auto shown = g_windows.find(kind);
+    return shown == g_windows.end() ? nullptr : shown->second.data();
 }
 
 ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) {
@@ -144,12 +147,15 @@ bool ReportWindow::savePdf(const QString& path) {
 }
 
 bool ReportWindow::saveCsv(const QString& path) {
-    const QStringList columns = Reports::design(m_kind).columns;
-    QStringList lines{QStringList(columns).join(QLatin1Char(','))};
+    const Reports::Design& design = Reports::design(m_kind);
+    QVector<int> columns; // where each column the file lists is in a row
+    for (const QString& column : design.csv)
+        columns.push_back(design.layout.column(column));
+    QStringList lines{design.csv.join(QLatin1Char(','))};
     for (const Report::Row& row : m_rows) {
         QStringList fields;
-        for (const QString& column : columns)
-            fields << csvField(row.value(column).toString());
+        for (int column : columns)
+            fields << csvField(row.at(column).toString());
         lines << fields.join(QLatin1Char(','));
     }
     // A byte order mark, so that spreadsheets read the file as UTF-8.

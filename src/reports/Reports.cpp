@@ -5,6 +5,7 @@
 
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace Reports {
 
@@ -30,10 +31,12 @@ Item named(const QString& name, int left, int top, int width, int height, double
     return i;
 }
 
-Item field(const QString& name, int left, int top, int width, int height, double points = 8.25,
-           bool bold = false) {
-    Item i = label(name, left, top, width, height, points, bold);
+// A field printing `column` of the definition's rows.
+Item field(const Report::Definition& d, const QString& column, int left, int top, int width,
+           int height, double points = 8.25, bool bold = false) {
+    Item i = label(QString(), left, top, width, height, points, bold);
     i.kind = Kind_::Field;
+    i.column = d.column(column);
     return i;
 }
 
@@ -44,23 +47,64 @@ Item line(int left, int top, int length) {
     return i;
 }
 
+// A design's frame: its window, its name and width, and the columns of its rows, which its
+// fields then name.
+Design frame(Kind kind, const QString& title, int windowWidth, int windowHeight, bool centred,
+             const QString& name, int width, const QStringList& columns) {
+    Design d;
+    d.kind = kind;
+    d.title = title;
+    d.windowWidth = windowWidth, d.windowHeight = windowHeight;
+    d.centred = centred;
+    d.layout.name = name;
+    d.layout.width = width;
+    d.layout.columns = columns;
+    d.csv = columns;
+    return d;
+}
+
 Design riderListDesign() {
-    Design d{Kind::RiderList, QStringLiteral("Complete Rider List"), 11100, 7365, false, {}, {}};
-    d.layout.name = QStringLiteral("RptRiderList");
-    d.layout.width = 8640;
+    Design d = frame(Kind::RiderList, QStringLiteral("Complete Rider List"), 11100, 7365, false,
+                     QStringLiteral("RptRiderList"), 8640,
+                     {"RiderNumber", "FirstName", "LastName", "TeamName"});
     d.layout.pageHeader = {
         390,
         {label("RiderNumber:", 144, 144, 1008, 240), label("FirstName:", 1440, 144, 1290, 240),
          label("LastName:", 3168, 144, 1290, 240), label("TeamName:", 5184, 144, 1305, 240)}};
+    const Report::Definition& l = d.layout;
     d.layout.detail = {
         528,
-        {field("RiderNumber", 144, 144, 1008, 240), field("FirstName", 1440, 144, 1440, 240),
-         field("LastName", 3168, 144, 1440, 240), field("TeamName", 5184, 144, 2730, 240)}};
-    d.columns = {"RiderNumber", "FirstName", "LastName", "TeamName"};
+        {field(l, "RiderNumber", 144, 144, 1008, 240), field(l, "FirstName", 1440, 144, 1440, 240),
+         field(l, "LastName", 3168, 144, 1440, 240), field(l, "TeamName", 5184, 144, 2730, 240)}};
+    d.query =
+        QStringLiteral("SELECT TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName,"
+                       " TblTeam.TeamName FROM TblPerson"
+                       " INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode"
+                       " ORDER BY TblTeam.TeamName, TblPerson.RiderNumber, TblPerson.rowid");
     return d;
 }
 
-// What both class sheets share: the title, the page heading and their rules.
+// The entries of a class at a meet in a ring; for the relay with the partner of each pairing.
+// Given the class, the meet and the ring.
+QString classSheetQuery(bool relay) {
+    return QStringLiteral(
+               "SELECT TblPerson.RiderNumber, TblPerson.FirstName AS Firstname, TblPerson.LastName,"
+               " TblTeam.TeamName%1 FROM TblEntry"
+               " INNER JOIN TblPerson ON TblEntry.RiderNumber = TblPerson.RiderNumber"
+               " INNER JOIN TblTeam ON TblTeam.TeamCode = TblPerson.TeamCode"
+               " INNER JOIN TblRing ON TblRing.TeamCode = TblPerson.TeamCode"
+               " AND TblRing.Week = TblEntry.Week%2"
+               " WHERE TblEntry.ClassNumber = ? AND TblEntry.Week = ? AND TblRing.RingNumber = ?"
+               " ORDER BY TblEntry.RiderNumber, TblEntry.rowid")
+        .arg(relay ? QStringLiteral(", TblPairing.PartnerNumber, TblPairing.PartnerFirst,"
+                                    " TblPairing.PartnerLast")
+                   : QString(),
+             relay ? QStringLiteral(" INNER JOIN TblPairing ON TblPairing.RiderNumber ="
+                                    " TblPerson.RiderNumber AND TblPairing.Week = TblEntry.Week")
+                   : QString());
+}
+
+// What both class sheets share: the title, the page heading and their rules, and the query.
 void sheetHeads(Design& d, int reportHeaderHeight, int pageHeaderHeight, int rule) {
     d.layout.reportHeader = {
         reportHeaderHeight,
@@ -68,31 +112,34 @@ void sheetHeads(Design& d, int reportHeaderHeight, int pageHeaderHeight, int rul
     d.layout.pageHeader = {pageHeaderHeight,
                            {named("RhTitle", 144, 0, 7050, 285, 9.75, true), line(144, 432, 7050),
                             line(144, 864, rule)}};
+    d.query = classSheetQuery(d.kind == Kind::ClassEntries18);
+    d.values = 3;
 }
 
 Design classEntriesDesign() {
-    Design d{Kind::ClassEntries, QStringLiteral("Class Sheet"), 11400, 6720, true, {}, {}};
-    d.layout.name = QStringLiteral("RptClassEntries");
-    d.layout.width = 8655;
+    Design d = frame(Kind::ClassEntries, QStringLiteral("Class Sheet"), 11400, 6720, true,
+                     QStringLiteral("RptClassEntries"), 8655,
+                     {"RiderNumber", "Firstname", "LastName", "TeamName"});
     sheetHeads(d, 375, 960, 8340);
     d.layout.pageHeader.items += {label("Rider Number", 144, 576, 1290, 240, 9.75, true),
                                   label("Firstname:", 1584, 576, 1305, 240, 9.75, true),
                                   label("LastName:", 3168, 576, 1305, 240, 9.75, true),
                                   label("TeamName:", 4752, 576, 1290, 240, 9.75, true)};
+    const Report::Definition& l = d.layout;
     d.layout.detail = {450,
-                       {field("RiderNumber", 144, 144, 1005, 240, 9.75),
-                        field("Firstname", 1584, 144, 1440, 240, 9.75),
-                        field("LastName", 3168, 144, 1305, 240, 9.75),
-                        field("TeamName", 4752, 144, 3735, 240, 9.75)}};
+                       {field(l, "RiderNumber", 144, 144, 1005, 240, 9.75),
+                        field(l, "Firstname", 1584, 144, 1440, 240, 9.75),
+                        field(l, "LastName", 3168, 144, 1305, 240, 9.75),
+                        field(l, "TeamName", 4752, 144, 3735, 240, 9.75)}};
     d.layout.pageFooter = {30, {}};
-    d.columns = {"RiderNumber", "Firstname", "LastName", "TeamName"};
     return d;
 }
 
 Design classEntries18Design() {
-    Design d{Kind::ClassEntries18, QStringLiteral("Class Sheet"), 11445, 6705, true, {}, {}};
-    d.layout.name = QStringLiteral("RptClassEntries18");
-    d.layout.width = 8928;
+    Design d = frame(Kind::ClassEntries18, QStringLiteral("Class Sheet"), 11445, 6705, true,
+                     QStringLiteral("RptClassEntries18"), 8928,
+                     {"RiderNumber", "Firstname", "LastName", "PartnerNumber", "PartnerFirst",
+                      "PartnerLast", "TeamName"});
     sheetHeads(d, 360, 1005, 8496);
     d.layout.pageHeader.items += {label("Rider Number", 144, 576, 720, 240, 9.75, true),
                                   label("Firstname:", 1008, 576, 1305, 240, 9.75, true),
@@ -100,30 +147,31 @@ Design classEntries18Design() {
                                   label("Partner", 4464, 576, 855, 240, 9.75, true),
                                   label("Firstname:", 5328, 576, 1305, 240, 9.75, true),
                                   label("LastName:", 6768, 576, 1305, 240, 9.75, true)};
+    const Report::Definition& l = d.layout;
     d.layout.detail = {
         720,
-        {field("RiderNumber", 144, 0, 720, 240), field("Firstname", 1008, 0, 1296, 240),
-         field("LastName", 2448, 0, 1296, 240), field("PartnerNumber", 4464, 0, 864, 240),
-         field("PartnerFirst", 5328, 0, 1296, 240), field("PartnerLast", 6768, 0, 1296, 240),
+        {field(l, "RiderNumber", 144, 0, 720, 240), field(l, "Firstname", 1008, 0, 1296, 240),
+         field(l, "LastName", 2448, 0, 1296, 240), field(l, "PartnerNumber", 4464, 0, 864, 240),
+         field(l, "PartnerFirst", 5328, 0, 1296, 240), field(l, "PartnerLast", 6768, 0, 1296, 240),
          label("TeamName:", 576, 288, 1290, 240, 9.75, true),
-         field("TeamName", 2016, 288, 3888, 240)}};
-    d.columns = {"RiderNumber",  "Firstname",   "LastName", "PartnerNumber",
-                 "PartnerFirst", "PartnerLast", "TeamName"};
+         field(l, "TeamName", 2016, 288, 3888, 240)}};
     return d;
 }
 
 Design teamStandingsDesign() {
-    Design d{Kind::TeamStandings, QStringLiteral("Team Standings"), 10980, 6030, true, {}, {}};
-    d.layout.name = QStringLiteral("RptTeamStandings");
-    d.layout.width = 8640;
-    d.layout.groupBy = QStringLiteral("TeamCode");
+    Design d = frame(Kind::TeamStandings, QStringLiteral("Team Standings"), 10980, 6030, true,
+                     QStringLiteral("RptTeamStandings"), 8640,
+                     {"TeamCode", "TeamName", "Division", "Week", "Sum Of Points"});
+    d.csv = {"TeamName", "Division", "Week", "Sum Of Points"};
+    const Report::Definition& l = d.layout;
+    d.layout.groupBy = l.column("TeamCode");
     d.layout.reportHeader = {765, {label("Point Standings", 3312, 144, 2595, 420, 15.75, true)}};
     d.layout.pageHeader = {360, {}};
     d.layout.groupHeader = {630,
                             {line(1152, 144, 7050),
-                             field("TeamName", 1296, 288, 4605, 240, 12, true),
-                             field("Division", 6048, 288, 1440, 240, 12, true)}};
-    Item total = field("Sum Of Points", 4608, 144, 1440, 240, 9.75, true);
+                             field(l, "TeamName", 1296, 288, 4605, 240, 12, true),
+                             field(l, "Division", 6048, 288, 1440, 240, 12, true)}};
+    Item total = field(l, "Sum Of Points", 4608, 144, 1440, 240, 9.75, true);
     total.kind = Kind_::Sum;
     d.layout.groupFooter = {525, {label("Total Points:", 3024, 144, 1290, 285, 9.75, true), total}};
     Item page = label(QString(), 4032, 288, 288, 288);
@@ -136,69 +184,76 @@ Design teamStandingsDesign() {
     pages.centred = true;
     d.layout.pageFooter = {576, {label("Page", 3600, 288, 432, 288), page, of, pages}};
     d.layout.reportFooter = {360, {line(1152, 144, 7050)}};
-    d.columns = {"TeamName", "Division", "Week", "Sum Of Points"};
+    d.query = QStringLiteral(
+        "SELECT TblTeam.TeamCode, TblTeam.TeamName, TblTeam.Division, TblPlacing.Week,"
+        " SUM(TblPlacing.Points) AS \"Sum Of Points\" FROM TblTeam"
+        " LEFT JOIN TblPerson ON TblTeam.TeamCode = TblPerson.TeamCode"
+        " LEFT JOIN TblPlacing ON TblPerson.RiderNumber = TblPlacing.RiderNumber"
+        " GROUP BY TblTeam.TeamCode, TblPlacing.Week"
+        " ORDER BY TblTeam.Division, TblTeam.TeamName, TblTeam.TeamCode, TblPlacing.Week");
     return d;
-}
-
-QVector<Report::Row> rowsOf(const QString& sql, const QVariantList& values) {
-    QSqlQuery q = Sql::run(sql, values);
-    QVector<Report::Row> rows;
-    while (q.next()) {
-        const QSqlRecord r = q.record();
-        Report::Row row;
-        for (int k = 0; k < r.count(); ++k)
-            row.insert(r.fieldName(k), q.value(k));
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 } // namespace
 
+const std::vector<Design>& designs() {
+    static const std::vector<Design> all = [] {
+        std::vector<Design> made{riderListDesign(), classEntriesDesign(), classEntries18Design(),
+                                 teamStandingsDesign()};
+        for (const Design& d : made)
+            for (const QString& column : d.csv)
+                d.layout.column(column); // throws when the CSV names a column the rows lack
+        return made;
+    }();
+    return all;
+}
+
 const Design& design(Kind kind) {
-    static const Design designs[] = {riderListDesign(), classEntriesDesign(),
-                                     classEntries18Design(), teamStandingsDesign()};
-    return designs[int(kind)];
+    const std::vector<Design>& all = designs();
+    const auto found =
+        std::find_if(all.begin(), all.end(), [kind](const Design& d) { return d.kind == kind; });
+    if (found == all.end())
+        throw std::logic_error("a report kind without a design");
+    return *found;
+}
+
+QVector<Report::Row> read(const Design& design, const QVariantList& values) {
+    QSqlQuery q = Sql::run(design.query, values);
+    // Where each of the report's columns is in the query's, found once.
+    const QSqlRecord record = q.record();
+    const QStringList& columns = design.layout.columns;
+    QVector<int> from;
+    for (const QString& column : columns) {
+        const int k = record.indexOf(column);
+        if (k < 0)
+            throw Report::UnknownColumn(design.layout.name.toStdString() +
+                                        ": its query delivers no column \"" + column.toStdString() +
+                                        "\"");
+        from.push_back(k);
+    }
+    QVector<Report::Row> rows;
+    while (q.next()) {
+        QVector<QVariant> row;
+        row.reserve(from.size());
+        for (int k : from)
+            row.push_back(q.value(k));
+        rows.push_back(Report::Row(columns, row));
+    }
+    return rows;
 }
 
 QVector<Report::Row> riderList() {
-    return rowsOf("SELECT TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName,"
-                  " TblTeam.TeamName FROM TblPerson"
-                  " INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode"
-                  " ORDER BY TblTeam.TeamName, TblPerson.RiderNumber, TblPerson.rowid",
-                  {});
+    return read(design(Kind::RiderList), {});
 }
 
 QVector<Report::Row> classSheet(int ring, int classNumber, qint16 week) {
-    const bool relay = classNumber == ClassTable::kRelayClass;
-    return rowsOf(
-        QStringLiteral(
-            "SELECT TblPerson.RiderNumber, TblPerson.FirstName AS Firstname, TblPerson.LastName,"
-            " TblTeam.TeamName%1 FROM TblEntry"
-            " INNER JOIN TblPerson ON TblEntry.RiderNumber = TblPerson.RiderNumber"
-            " INNER JOIN TblTeam ON TblTeam.TeamCode = TblPerson.TeamCode"
-            " INNER JOIN TblRing ON TblRing.TeamCode = TblPerson.TeamCode"
-            " AND TblRing.Week = TblEntry.Week%2"
-            " WHERE TblEntry.ClassNumber = ? AND TblEntry.Week = ? AND TblRing.RingNumber = ?"
-            " ORDER BY TblEntry.RiderNumber, TblEntry.rowid")
-            .arg(relay ? QStringLiteral(", TblPairing.PartnerNumber, TblPairing.PartnerFirst,"
-                                        " TblPairing.PartnerLast")
-                       : QString(),
-                 relay
-                     ? QStringLiteral(" INNER JOIN TblPairing ON TblPairing.RiderNumber ="
-                                      " TblPerson.RiderNumber AND TblPairing.Week = TblEntry.Week")
-                     : QString()),
-        {classNumber, week, ring});
+    const Kind kind =
+        classNumber == ClassTable::kRelayClass ? Kind::ClassEntries18 : Kind::ClassEntries;
+    return read(design(kind), {classNumber, week, ring});
 }
 
 QVector<Report::Row> teamStandings() {
-    return rowsOf("SELECT TblTeam.TeamCode, TblTeam.TeamName, TblTeam.Division, TblPlacing.Week,"
-                  " SUM(TblPlacing.Points) AS \"Sum Of Points\" FROM TblTeam"
-                  " LEFT JOIN TblPerson ON TblTeam.TeamCode = TblPerson.TeamCode"
-                  " LEFT JOIN TblPlacing ON TblPerson.RiderNumber = TblPlacing.RiderNumber"
-                  " GROUP BY TblTeam.TeamCode, TblPlacing.Week"
-                  " ORDER BY TblTeam.Division, TblTeam.TeamName, TblTeam.TeamCode, TblPlacing.Week",
-                  {});
+    return read(design(Kind::TeamStandings), {});
 }
 
 QString classSheetTitle(const QString& district) {

@@ -3,9 +3,10 @@
 #include "reports/ReportLayout.h"
 
 #include <QStringList>
+#include <vector>
 
-// The four reports of the program: their layouts and the rows they print. Failures to read
-// the rows throw DbError.
+// The four reports of the program: their layouts, their queries and the rows they print.
+// Failures to read the rows throw DbError.
 namespace Reports {
 
 enum class Kind { RiderList, ClassEntries, ClassEntries18, TeamStandings };
@@ -16,11 +17,20 @@ struct Design {
     int windowWidth = 0; // designed window size in twips
     int windowHeight = 0;
     bool centred = true;
-    Report::Definition layout;
-    QStringList columns; // the fields of a row, in the order a CSV file lists them
+    Report::Definition layout; // its columns are those of the rows, whatever the query's order
+    QString query;             // delivers (at least) the layout's columns, by name
+    int values = 0;            // how many values the query is given, one a "?"
+    QStringList csv;           // the columns a CSV file lists, in its order
 };
 
+// Every report, each found by its kind; building one whose fields, group or CSV name a column
+// it does not have throws Report::UnknownColumn.
+const std::vector<Design>& designs();
 const Design& design(Kind kind);
+
+// The rows of a report: its query run with `values`, each row holding the layout's columns.
+// Throws Report::UnknownColumn when the query does not deliver one of them.
+QVector<Report::Row> read(const Design& design, const QVariantList& values);
 
 // Every rider whose team exists, by team name, then rider number.
 QVector<Report::Row> riderList();
