@@ -4,9 +4,9 @@
 // the PDFs are left in DIR to be looked at. Runs offscreen unless told otherwise.
 #include "BenchSupport.h"
 #include "core/AppState.h"
-#include "forms/Fonts.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "forms/Fonts.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportWindow.h"
 
@@ -40,9 +40,13 @@ int main(int argc, char* argv[]) {
         {"complete rider list", Reports::Kind::RiderList, [] { return Reports::riderList(); }},
         {"team standings", Reports::Kind::TeamStandings, [] { return Reports::teamStandings(); }},
         {"class sheet, ring 1 class 4", Reports::Kind::ClassEntries,
-         [] { return Reports::classSheet(1, 4, 1); }},
+         [] {
+             return Reports::classSheet({1, 4, 1});
+         }},
         {"relay sheet, ring 1", Reports::Kind::ClassEntries18,
-         [] { return Reports::classSheet(1, 18, 1); }},
+         [] {
+             return Reports::classSheet({1, 18, 1});
+         }},
     };
     std::printf("| report (median of %d runs) | rows | pages | read and laid out | first page in "
                 "the window | PDF |\n|---|---|---|---|---|---|\n",

@@ -7,6 +7,7 @@ list(APPEND COLTS_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DeliveredClasses.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatabaseFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Backups.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WholeFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Journal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClassTable.cpp
 )

@@ -46,7 +46,9 @@ void FrmDataReports::CmdViewReport_Click() {
     const int ring = CbRing->currentIndex() + 1;
     const int classNumber = m_classes.at(position).ClassNumber;
     QVector<Report::Row> rows;
-    if (!Controls::guarded([&] { rows = Reports::classSheet(ring, classNumber, m_week); }))
+    if (!Controls::guarded([&] {
+            rows = Reports::classSheet({qint16(ring), qint16(classNumber), m_week});
+        }))
         return;
     ReportWindow::open(
         classNumber == ClassTable::kRelayClass ? Reports::Kind::ClassEntries18

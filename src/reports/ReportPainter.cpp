@@ -48,7 +48,7 @@ bool print(QPrinter& printer, const QVector<Report::Page>& pages) {
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-WholeFile::Written writePdf(const QVector<Report::Page>& pages, const QString& path) {
+Outcome writePdf(const QVector<Report::Page>& pages, const QString& path) {
     // Drawn in memory first: a PDF is written out only once it is complete.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "data/WholeFile.h"
 #include "reports/ReportLayout.h"
-#include "reports/WholeFile.h"
 
 class QPainter;
 class QPrinter;
@@ -19,6 +19,6 @@ void paint(QPainter& painter, const Report::Page& page, int pageCount, double dp
 bool print(QPrinter& printer, const QVector<Report::Page>& pages);
 
 // Writes the pages as a PDF file, whole or not at all.
-WholeFile::Written writePdf(const QVector<Report::Page>& pages, const QString& path);
+Outcome writePdf(const QVector<Report::Page>& pages, const QString& path);
 
 } // namespace ReportPainter

@@ -135,7 +135,7 @@ void ReportWindow::showPage() {
                              .arg(m_pages.size()));
 }
 
-bool ReportWindow::saved(const QString& path, const WholeFile::Written& written) {
+bool ReportWindow::saved(const QString& path, const Outcome& written) {
     if (!written.ok())
         Messages::notice(QStringLiteral("The file \"%1\" could not be saved: %2.")
                              .arg(QDir::toNativeSeparators(path), written.failure));

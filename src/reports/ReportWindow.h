@@ -1,7 +1,7 @@
 #pragma once
 
+#include "data/WholeFile.h"
 #include "reports/Reports.h"
-#include "reports/WholeFile.h"
 
 #include <QWidget>
 
@@ -40,7 +40,7 @@ private:
     explicit ReportWindow(Reports::Kind kind);
     void fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions);
     void showPage();
-    bool saved(const QString& path, const WholeFile::Written& written);
+    bool saved(const QString& path, const Outcome& written);
 
     Reports::Kind m_kind;
     QVector<Report::Row> m_rows;

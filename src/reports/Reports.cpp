@@ -246,10 +246,10 @@ QVector<Report::Row> riderList() {
     return read(design(Kind::RiderList), {});
 }
 
-QVector<Report::Row> classSheet(int ring, int classNumber, qint16 week) {
+QVector<Report::Row> classSheet(const ClassRun& run) {
     const Kind kind =
-        classNumber == ClassTable::kRelayClass ? Kind::ClassEntries18 : Kind::ClassEntries;
-    return read(design(kind), {classNumber, week, ring});
+        run.ClassNumber == ClassTable::kRelayClass ? Kind::ClassEntries18 : Kind::ClassEntries;
+    return read(design(kind), {run.ClassNumber, run.Week, run.Ring});
 }
 
 QVector<Report::Row> teamStandings() {

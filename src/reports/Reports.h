@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ClassRun.h"
 #include "reports/ReportLayout.h"
 
 #include <QStringList>
@@ -36,7 +37,7 @@ QVector<Report::Row> read(const Design& design, const QVariantList& values);
 QVector<Report::Row> riderList();
 // The entries of a class at a meet whose riders' teams ride in the ring, by rider number; for
 // the relay only the entries with a pairing, once per pairing, with the partner.
-QVector<Report::Row> classSheet(int ring, int classNumber, qint16 week);
+QVector<Report::Row> classSheet(const ClassRun& run);
 // One row per team and meet with the team's points at the meet (a team without placings has
 // one row without points), teams by division, name and code.
 QVector<Report::Row> teamStandings();

@@ -1,7 +1,6 @@
 list(APPEND COLTS_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ReportLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Reports.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/WholeFile.cpp
 )
 list(APPEND COLTS_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ReportPainter.cpp

@@ -149,7 +149,7 @@ private slots:
             "INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber, PartnerFirst,"
             " PartnerLast) VALUES (1, '20', '100', 'Bo', 'Cole'), (2, '20', '7', 'Cy', 'Dunn')");
         const auto pages = Report::layout(Reports::design(Reports::Kind::ClassEntries18).layout,
-                                          Reports::classSheet(1, 18, qint16(meet)));
+                                          Reports::classSheet({1, 18, qint16(meet)}));
         QCOMPARE(::printed(pages, "Detail"), printed);
         // The team on a second line, 288 twips under the rider and partner.
         QCOMPARE(
@@ -172,7 +172,7 @@ private slots:
         Sql::run("INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber, PartnerFirst,"
                  " PartnerLast) VALUES (1, '20', '100', 'Bo', 'Cole')");
         QCOMPARE(fieldOf(Reports::riderList(), "RiderNumber"), (QStringList{"7", "100", "20"}));
-        const auto relay = Reports::classSheet(1, 18, 1);
+        const auto relay = Reports::classSheet({1, 18, 1});
         QCOMPARE(fieldOf(relay, "RiderNumber") + fieldOf(relay, "PartnerNumber"),
                  (QStringList{"20", "100"}));
 

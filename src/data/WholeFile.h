@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,14 +10,9 @@
 // leaves an earlier file of that name as it was.
 namespace WholeFile {
 
-// What a write came to: no failure when the file is in place, whole.
-struct [[nodiscard]] Written {
-    QString failure; // why not, in plain words ("the disk is full")
-    bool ok() const { return failure.isEmpty(); }
-};
-
-// Writes `bytes` to the file at `path`.
-Written write(const QString& path, const QByteArray& bytes);
+// Writes `bytes` to the file at `path`; a failure says why in plain words ("the disk is
+// full").
+Outcome write(const QString& path, const QByteArray& bytes);
 
 // A failed system call's error number in plain words.
 QString reason(int error);

@@ -1,4 +1,4 @@
-#include "reports/WholeFile.h"
+#include "data/WholeFile.h"
 
 #include <QFile>
 #include <cerrno>
@@ -43,7 +43,7 @@ QString reason(int error) {
     }
 }
 
-Written write(const QString& path, const QByteArray& bytes) {
+Outcome write(const QString& path, const QByteArray& bytes) {
     const QByteArray target = QFile::encodeName(path);
     // Beside the target, so that the rename stays on one disk; a name of its own, so that a
     // leftover of an earlier attempt is never written into.
