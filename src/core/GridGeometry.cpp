@@ -1,5 +1,6 @@
 #include "core/GridGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace GridGeometry {
@@ -20,6 +21,36 @@ Bar horizontalBar(int outerWidth, int outerHeight, int visible, int count) {
         return {false, 0, 0, 0, 0, kScrollBarSize};
     return {true,          count - visible, 0, outerHeight - 450 - kScrollBarSize, outerWidth - 450,
             kScrollBarSize};
+}
+
+Span inView(int fit, int count, int value) {
+    return {1 + value, std::min(fit, count) + value};
+}
+
+std::optional<int> placeInView(int n, const Span& view, const Axis& axis) {
+    if (!view.contains(n))
+        return std::nullopt;
+    return axis.at(n - view.first + 1);
+}
+
+Place place(std::optional<int> x, std::optional<int> y) {
+    if (!x || !y)
+        return std::nullopt;
+    return QPoint(*x, *y);
+}
+
+QVector<Line> linesDown(int count, const Axis& xs, int top, int bottom) {
+    QVector<Line> lines;
+    for (int i = 1; i <= count; ++i)
+        lines.push_back({xs.at(i), top, xs.at(i), bottom});
+    return lines;
+}
+
+QVector<Line> linesAcross(int count, const Axis& ys, int left, int right) {
+    QVector<Line> lines;
+    for (int i = 1; i <= count; ++i)
+        lines.push_back({left, ys.at(i), right, ys.at(i)});
+    return lines;
 }
 
 } // namespace GridGeometry

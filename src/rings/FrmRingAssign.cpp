@@ -1,10 +1,10 @@
 #include "rings/FrmRingAssign.h"
 
 #include "core/AppState.h"
+#include "core/Twips.h"
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
 #include "forms/Messages.h"
-#include "core/Twips.h"
 #include "rings/RingStore.h"
 
 #include <QFrame>
@@ -68,21 +68,18 @@ void FrmRingAssign::BuildTeamRows() {
         CmdSubmit->setEnabled(false);
         return;
     }
-    m_view = view(int(m_teams.size()), 0);
-    for (int i = 1; i <= m_teams.size(); ++i) {
-        const TeamStore::Team& team = m_teams.at(i - 1);
-        const bool inView = i <= m_view.last;
-        const int top = rowTop(inView ? i - 1 : kRowsInView - 1);
-        QLabel* name = LblTeamArray.add(
-            label(this, QString(), team.TeamName + QStringLiteral(" (") + team.Division + ")", 300,
-                  top, 2535, 255));
-        QWidget* group =
-            FrameArray.add(frame(this, QString(), 3400, top - 130, frameWidth(m_rings), 495));
+    // Every row is made at the last place of the view; placing the view shows those in it.
+    const QPoint labelHome = labelAt(kRowsInView), frameHome = frameAt(kRowsInView);
+    for (const TeamStore::Team& team : m_teams) {
+        LblTeamArray.add(label(this, QString(),
+                               team.TeamName + QStringLiteral(" (") + team.Division + ")",
+                               labelHome.x(), labelHome.y(), 2535, 255));
+        QWidget* group = FrameArray.add(
+            frame(this, QString(), frameHome.x(), frameHome.y(), frameWidth(m_rings), 495));
         for (int r = 1; r <= m_rings; ++r)
             ObArray.add(optionButton(group, QString(), QString(), optionLeft(r), 120, 255, 255));
-        name->setVisible(inView);
-        group->setVisible(inView);
     }
+    ScrollTeamRows();
     if (m_teams.size() > kRowsInView) {
         TeamScroll->setRange(0, scrollMaximum(int(m_teams.size())));
         TeamScroll->setEnabled(true);
@@ -131,21 +128,10 @@ void FrmRingAssign::TeamScroll_Change() {
 }
 
 void FrmRingAssign::ScrollTeamRows() {
-    const View old = m_view;
     m_view = view(int(m_teams.size()), TeamScroll->value());
-    for (int i = old.first; i <= old.last; ++i) {
-        if (i < m_view.first || i > m_view.last) {
-            LblTeamArray[i]->hide();
-            FrameArray[i]->hide();
-        }
-    }
-    for (int i = m_view.first; i <= m_view.last; ++i) {
-        const int top = Twips::toPixels(rowTop(i - m_view.first));
-        LblTeamArray[i]->move(LblTeamArray[i]->x(), top);
-        FrameArray[i]->move(FrameArray[i]->x(), top - Twips::toPixels(130));
-        LblTeamArray[i]->show();
-        FrameArray[i]->show();
-    }
+    const View& v = m_view;
+    LblTeamArray.showView([&v](int i) { return labelPlace(i, v); });
+    FrameArray.showView([&v](int i) { return framePlace(i, v); });
 }
 
 void FrmRingAssign::wheelEvent(QWheelEvent* event) {
