@@ -53,4 +53,39 @@ QVector<Line> linesAcross(int count, const Axis& ys, int left, int right) {
     return lines;
 }
 
+View view(int fitColumns, int columnCount, int fitRows, int rowCount, int columnValue,
+          int rowValue) {
+    return {inView(fitColumns, columnCount, columnValue), inView(fitRows, rowCount, rowValue)};
+}
+
+Place headingPlace(const Layout& layout, int column, const View& view) {
+    return place(placeInView(column, view.columns, layout.columns.shifted(layout.headingShift)),
+                 layout.headingTop);
+}
+
+Place rowLabelPlace(const Layout& layout, int row, const View& view) {
+    return place(layout.labelLeft, placeInView(row, view.rows, layout.rows));
+}
+
+Place cellPlace(const Layout& layout, int row, int column, const View& view) {
+    return place(placeInView(column, view.columns, layout.columns),
+                 placeInView(row, view.rows, layout.rows));
+}
+
+int linesRight(const Layout& layout, int columns) {
+    return layout.columnLines.at(columns + 1);
+}
+
+int linesBottom(const Layout& layout, int rows) {
+    return layout.rowLines.at(rows + 1);
+}
+
+QVector<Line> columnLines(const Layout& layout, int count, int bottom) {
+    return linesDown(count, layout.columnLines, layout.headingTop, bottom);
+}
+
+QVector<Line> rowLines(const Layout& layout, int count, int right) {
+    return linesAcross(count, layout.rowLines, layout.labelLeft, right);
+}
+
 } // namespace GridGeometry

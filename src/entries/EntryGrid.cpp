@@ -5,17 +5,15 @@
 
 namespace EntryGrid {
 
-using GridGeometry::placeInView;
-
 Capacity capacity(int outerWidth, int outerHeight, int riderCount) {
     Capacity c{};
     // 360 + 2175 + 225 + 225 + 450 + 100 across; 1875 + 1075 + 450 down.
-    c.visibleColumns = roundHalfEven((outerWidth - 3535) / double(kColumnsAt.pitch));
-    c.visibleRows = roundHalfEven((outerHeight - 3400) / double(kRowsAt.pitch));
+    c.visibleColumns = roundHalfEven((outerWidth - 3535) / double(kLayout.columns.pitch));
+    c.visibleRows = roundHalfEven((outerHeight - 3400) / double(kLayout.rows.pitch));
     c.verticalLines = std::min(c.visibleColumns, kColumns);
     c.horizontalLines = std::min(c.visibleRows, riderCount) + 1;
-    c.horizontalLineRight = kColumnLinesAt.at(c.verticalLines + 1);
-    c.verticalLineBottom = kRowLinesAt.at(c.horizontalLines);
+    c.horizontalLineRight = GridGeometry::linesRight(kLayout, c.verticalLines);
+    c.verticalLineBottom = GridGeometry::linesBottom(kLayout, c.horizontalLines - 1);
     return c;
 }
 
@@ -34,31 +32,16 @@ Buttons buttons(int outerWidth, int outerHeight, int buttonWidth, int buttonHeig
 }
 
 QVector<Line> verticalLines(const Capacity& capacity) {
-    return GridGeometry::linesDown(capacity.verticalLines, kColumnLinesAt, kHeadingTop,
-                                   capacity.verticalLineBottom);
+    return GridGeometry::columnLines(kLayout, capacity.verticalLines, capacity.verticalLineBottom);
 }
 
 QVector<Line> horizontalLines(const Capacity& capacity) {
-    return GridGeometry::linesAcross(capacity.horizontalLines, kRowLinesAt, kRiderLeft,
-                                     capacity.horizontalLineRight);
+    return GridGeometry::rowLines(kLayout, capacity.horizontalLines, capacity.horizontalLineRight);
 }
 
 View view(const Capacity& capacity, int riderCount, int columnValue, int rowValue) {
-    return {GridGeometry::inView(capacity.visibleColumns, kColumns, columnValue),
-            GridGeometry::inView(capacity.visibleRows, riderCount, rowValue)};
-}
-
-Place headingPlace(int column, const View& view) {
-    return GridGeometry::place(placeInView(column, view.columns, kColumnsAt), kHeadingTop);
-}
-
-Place riderPlace(int row, const View& view) {
-    return GridGeometry::place(kRiderLeft, placeInView(row, view.rows, kRowsAt));
-}
-
-Place cellPlace(int row, int column, const View& view) {
-    return GridGeometry::place(placeInView(column, view.columns, kColumnsAt),
-                               placeInView(row, view.rows, kRowsAt));
+    return GridGeometry::view(capacity.visibleColumns, kColumns, capacity.visibleRows, riderCount,
+                              columnValue, rowValue);
 }
 
 int boxIndex(int row, int classNumber) {

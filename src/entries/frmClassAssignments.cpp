@@ -115,15 +115,16 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     m_view = view(m_capacity, int(m_riders.size()), 0, 0);
     const QFont small = Fonts::classic(8.25);
     // Every element is made hidden at the first place; placing the view shows those in it.
-    const int left = kColumnsAt.first, top = kRowsAt.first;
+    const QPoint headingAt = kLayout.firstHeading(), riderAt = kLayout.firstLabel(),
+                 cellAt = kLayout.firstCell();
     for (int c = 1; c <= kColumns; ++c) {
         const bool relayPartner = c == kColumns;
         const QImage picture =
             relayPartner
                 ? ClassHeading::load(kRelayPartnerImage, QStringLiteral("Relay Partner"))
                 : ClassHeading::load(classes.at(c - 1).imagepath, classes.at(c - 1).ClassName);
-        lbltitlearray.add(pictureBox(this, QString(), QPixmap::fromImage(picture), QString(), left,
-                                     kHeadingTop, 375, 1575));
+        lbltitlearray.add(pictureBox(this, QString(), QPixmap::fromImage(picture), QString(),
+                                     headingAt.x(), headingAt.y(), 375, 1575));
     }
     const QPixmap picture = boxPicture();
     QStringList numbers;
@@ -131,15 +132,17 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
         numbers << rider.RiderNumber;
     for (int r = 1; r <= m_riders.size(); ++r) {
         lblrider
-            .add(label(this, QString(), riderCaption(m_riders.at(r - 1)), kRiderLeft, top, 2175,
-                       375, small))
+            .add(label(this, QString(), riderCaption(m_riders.at(r - 1)), riderAt.x(), riderAt.y(),
+                       2175, 375, small))
             ->hide();
         for (int c = 1; c <= kClassCount; ++c) {
-            QAbstractButton* box = graphicalCheckBox(this, QString(), picture, left, top, 375, 375);
+            QAbstractButton* box =
+                graphicalCheckBox(this, QString(), picture, cellAt.x(), cellAt.y(), 375, 375);
             m_boxNumber.insert(box, boxIndex(r, c));
             ChbArrayControl.add(box)->hide();
         }
-        QComboBox* partner = dropDownCombo(this, QString(), left, top, 735, 360, Limit::kNumber);
+        QComboBox* partner =
+            dropDownCombo(this, QString(), cellAt.x(), cellAt.y(), 735, 360, Limit::kNumber);
         partner->addItems(numbers);
         partner->setCurrentIndex(-1);
         partner->setEditText(QString());
@@ -228,11 +231,11 @@ void frmClassAssignments::ChbArrayControl_Click(int box) {
 
 void frmClassAssignments::placeCells() {
     const View& v = m_view;
-    lbltitlearray.showView([&v](int c) { return headingPlace(c, v); });
-    lblrider.showView([&v](int r) { return riderPlace(r, v); });
+    lbltitlearray.showView([&v](int c) { return headingPlace(kLayout, c, v); });
+    lblrider.showView([&v](int r) { return rowLabelPlace(kLayout, r, v); });
     ChbArrayControl.showView(
-        [&v](int box) { return cellPlace(rowOfBox(box), classOfBox(box), v); });
-    Cbpartner.showView([&v](int r) { return cellPlace(r, kColumns, v); });
+        [&v](int box) { return cellPlace(kLayout, rowOfBox(box), classOfBox(box), v); });
+    Cbpartner.showView([&v](int r) { return cellPlace(kLayout, r, kColumns, v); });
 }
 
 void frmClassAssignments::Chbhscroll_Change() {

@@ -57,7 +57,8 @@ bool FrmPointStanding::InitializeForm(qint16 meet) {
     for (const ClassTable::Class& c : classes) {
         const QImage picture = ClassHeading::load(c.imagepath, c.ClassName);
         lbltitlearray.add(pictureBox(this, QString(), QPixmap::fromImage(picture), QString(),
-                                     kHeadingsAt.first, kHeadingTop, 495, 1575));
+                                     kLayout.firstHeading().x(), kLayout.firstHeading().y(), 495,
+                                     1575));
     }
     // One label and one pair of boxes for every place in view; scrolling changes what they
     // show and the names they carry, never where they are.
@@ -111,7 +112,7 @@ void FrmPointStanding::Update_Scores() {
 
 void FrmPointStanding::showView() {
     const View& v = m_view;
-    lbltitlearray.showView([&v](int k) { return headingPlace(k, v); });
+    lbltitlearray.showView([&v](int k) { return headingPlace(kLayout, k, v); });
     LblTeamArray.nameView([&v](int i) { return teamShownAt(i, v); });
     const auto boxShownAt = [this](int slot) {
         const Cell cell = cellShownAt(slot, m_grid, m_view);

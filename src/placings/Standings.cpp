@@ -40,12 +40,12 @@ QHash<qint32, TeamRow> tally(QVector<Placing> placings) {
 Grid grid(int outerWidth, int outerHeight, int teamCount) {
     Grid g{};
     // 200 + 2055 + 225 + 225 + 400 + 100 across; 1750 + 625 + 400 down.
-    g.colsShown = roundHalfEven((outerWidth - 3205) / double(kColumnsAt.pitch));
-    g.rowsShown = roundHalfEven((outerHeight - 2775) / double(kRowsAt.pitch));
+    g.colsShown = roundHalfEven((outerWidth - 3205) / double(kLayout.columns.pitch));
+    g.rowsShown = roundHalfEven((outerHeight - 2775) / double(kLayout.rows.pitch));
     g.columnsInView = std::min(g.colsShown, kClassCount);
     g.rowsInView = std::min(g.rowsShown, teamCount);
-    g.gridRight = kColumnLinesAt.at(g.columnsInView + 1);
-    g.gridBottom = kRowLinesAt.at(g.rowsInView + 1);
+    g.gridRight = GridGeometry::linesRight(kLayout, g.columnsInView);
+    g.gridBottom = GridGeometry::linesBottom(kLayout, g.rowsInView);
     g.verticalLines = g.columnsInView + 1;
     g.horizontalLines = g.rowsInView + 1;
     g.middleLines = g.rowsInView;
@@ -61,36 +61,30 @@ Bar horizontalBar(int outerWidth, int outerHeight, int colsShown) {
 }
 
 QVector<Line> verticalLines(const Grid& grid) {
-    return GridGeometry::linesDown(grid.verticalLines, kColumnLinesAt, kHeadingTop,
-                                   grid.gridBottom);
+    return GridGeometry::columnLines(kLayout, grid.verticalLines, grid.gridBottom);
 }
 
 QVector<Line> horizontalLines(const Grid& grid) {
-    return GridGeometry::linesAcross(grid.horizontalLines, kRowLinesAt, kTeamLeft, grid.gridRight);
+    return GridGeometry::rowLines(kLayout, grid.horizontalLines, grid.gridRight);
 }
 
 QVector<Line> middleLines(const Grid& grid) {
-    return GridGeometry::linesAcross(grid.middleLines, kMiddleLinesAt, kColumnLinesAt.first,
+    return GridGeometry::linesAcross(grid.middleLines, kMiddleLinesAt, kLayout.columnLines.first,
                                      grid.gridRight);
 }
 
 View view(const Grid& grid, int teamCount, int columnValue, int rowValue) {
-    return {GridGeometry::inView(grid.colsShown, kClassCount, columnValue),
-            GridGeometry::inView(grid.rowsShown, teamCount, rowValue)};
-}
-
-Place headingPlace(int classNumber, const View& view) {
-    return GridGeometry::place(GridGeometry::placeInView(classNumber, view.columns, kHeadingsAt),
-                               kHeadingTop);
+    return GridGeometry::view(grid.colsShown, kClassCount, grid.rowsShown, teamCount, columnValue,
+                              rowValue);
 }
 
 QPoint teamLabelAt(int rowPlace) {
-    return {kTeamLeft, kRowsAt.at(rowPlace)};
+    return {kLayout.labelLeft, kLayout.rows.at(rowPlace)};
 }
 
 QPoint placeBoxAt(int slot, const Grid& grid) {
-    return {kColumnsAt.at((slot - 1) % grid.columnsInView + 1),
-            kRowsAt.at((slot - 1) / grid.columnsInView + 1)};
+    return {kLayout.columns.at((slot - 1) % grid.columnsInView + 1),
+            kLayout.rows.at((slot - 1) / grid.columnsInView + 1)};
 }
 
 QPoint pointsBoxAt(int slot, const Grid& grid) {

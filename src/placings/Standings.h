@@ -33,20 +33,16 @@ struct TeamRow {
 // The rows of every team that placed, by team code (so same-named teams never mix).
 QHash<qint32, TeamRow> tally(QVector<Placing> placings);
 
-using GridGeometry::Axis;
+using GridGeometry::headingPlace;
 using GridGeometry::Line;
-using GridGeometry::Place;
-// The places of the columns and rows in view: a 495 box and a 150 gap across; a 555 team
-// label and 165 down.
-inline constexpr Axis kColumnsAt{2480, 645};
-inline constexpr Axis kRowsAt{1750, 720};
-inline constexpr int kTeamLeft = 200;    // the team labels; the row lines start here
-inline constexpr int kHeadingTop = 100;  // the column headings; the column lines start here
+using GridGeometry::View;
+// A 495 box and a 150 gap across, a 555 team label and 165 down; the headings 50 into their
+// columns at top 100; the team labels at left 200; the lines 80 before each column and 50
+// above each row.
+inline constexpr GridGeometry::Layout kLayout{{2480, 645}, {1750, 720}, 50,         100,
+                                              200,         {2400, 645}, {1700, 720}};
 inline constexpr int kPointsBelow = 360; // the points box under the place box of a cell
-inline constexpr Axis kHeadingsAt = kColumnsAt.shifted(50);
-inline constexpr Axis kColumnLinesAt = kColumnsAt.shifted(-80);
-inline constexpr Axis kRowLinesAt = kRowsAt.shifted(-50);
-inline constexpr Axis kMiddleLinesAt = kRowsAt.shifted(300); // between the two boxes of a row
+inline constexpr GridGeometry::Axis kMiddleLinesAt = kLayout.rows.shifted(300);
 
 // The grid's geometry in twips, from the window's outer size.
 struct Grid {
@@ -67,12 +63,7 @@ QVector<Line> horizontalLines(const Grid& grid);
 QVector<Line> middleLines(const Grid& grid);
 
 // The columns and rows in view for the scroll bars' values.
-struct View {
-    GridGeometry::Span columns, rows;
-};
 View view(const Grid& grid, int teamCount, int columnValue, int rowValue);
-// Where the view puts the heading of class k; none while out of view.
-Place headingPlace(int classNumber, const View& view);
 
 // The team labels and boxes stay at the places of the view and show the teams and classes
 // the view brings to them: label i is the team label of row place i, box slot s the cell of

@@ -101,7 +101,7 @@ private slots:
                      " | " + lineSet(horizontalLines(c)) + " | " + barMaximum(down) + " " +
                      barMaximum(across) + " | " +
                      numbers(end.columns.first, end.columns.last, end.rows.first, end.rows.last) +
-                     " " + placeOf(cellPlace(riders, kColumns, end)) + " " +
+                     " " + placeOf(cellPlace(kLayout, riders, kColumns, end)) + " " +
                      numbers(b.applyLeft, b.cancelLeft, b.top),
                  expected);
         // Box 54 is row 3's class 18; halves round to the even neighbour. Scrolled one column
@@ -110,8 +110,9 @@ private slots:
         const View next = view(c, riders, 1, 1);
         QCOMPARE(
             numbers(boxIndex(3, 18), classOfBox(55), roundHalfEven(12.5), roundHalfEven(13.5)) +
-                " | " + placeOf(headingPlace(2, next)) + " " + placeOf(riderPlace(2, next)) + " " +
-                placeOf(cellPlace(1, 2, next)),
+                " | " + placeOf(headingPlace(kLayout, 2, next)) + " " +
+                placeOf(rowLabelPlace(kLayout, 2, next)) + " " +
+                placeOf(cellPlace(kLayout, 1, 2, next)),
             "54 1 12 14 | 2760 100 360 1875 -");
     }
 

@@ -212,7 +212,7 @@ private slots:
                      numbers(placeBoxAt(last, g).x(), placeBoxAt(last, g).y(),
                              pointsBoxAt(last, g).x(), pointsBoxAt(last, g).y(),
                              boxIndex(shown.team, shown.classNumber)) +
-                     " " + placeOf(headingPlace(18, end)),
+                     " " + placeOf(headingPlace(kLayout, 18, end)),
                  expected);
     }
 
