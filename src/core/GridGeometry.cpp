@@ -9,6 +9,10 @@ int roundHalfEven(double x) {
     return int(std::nearbyint(x)); // the default rounding mode sends halves to even
 }
 
+QRect window(int screenWidth, int screenHeight) {
+    return {50, 50, screenWidth - 100, screenHeight - 600};
+}
+
 Bar verticalBar(int outerWidth, int outerHeight, int visible, int count) {
     if (visible >= count)
         return {false, 0, 0, 0, kScrollBarSize, 0};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QVector>
 #include <optional>
 
@@ -13,6 +14,9 @@ inline constexpr int kScrollBarSize = 255;
 
 // Whole number nearest to x, halves to the even neighbour (13.5 gives 14, 12.5 gives 12).
 int roundHalfEven(double x);
+
+// The outer window of the two grids on a screen of that size: nearly all of it.
+QRect window(int screenWidth, int screenHeight);
 
 // A scroll bar's place and range; hidden when everything fits.
 struct Bar {

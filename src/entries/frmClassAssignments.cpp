@@ -81,7 +81,8 @@ frmClassAssignments::frmClassAssignments()
 
 bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     using namespace Controls;
-    setOuterGeometryTwips(50, 50, AppState::ScreenWidth - 100, AppState::ScreenHeight - 600);
+    const QRect window = GridGeometry::window(AppState::ScreenWidth, AppState::ScreenHeight);
+    setOuterGeometryTwips(window.x(), window.y(), window.width(), window.height());
     m_teamCode = teamCode;
     m_week = meet;
 

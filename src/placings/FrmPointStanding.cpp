@@ -2,7 +2,6 @@
 
 #include "core/AppState.h"
 #include "core/ClassHeading.h"
-#include "core/Twips.h"
 #include "data/ClassTable.h"
 #include "data/DbError.h"
 #include "forms/Controls.h"
@@ -36,7 +35,8 @@ FrmPointStanding::FrmPointStanding()
 
 bool FrmPointStanding::InitializeForm(qint16 meet) {
     using namespace Controls;
-    setOuterGeometryTwips(50, 50, AppState::ScreenWidth - 100, AppState::ScreenHeight - 600);
+    const QRect window = GridGeometry::window(AppState::ScreenWidth, AppState::ScreenHeight);
+    setOuterGeometryTwips(window.x(), window.y(), window.width(), window.height());
     m_week = meet;
     LblDistrict->setText(QStringLiteral("District ") + AppState::DistrictNum);
     QVector<ClassTable::Class> classes;

@@ -1,7 +1,6 @@
 #include "rings/FrmRingAssign.h"
 
 #include "core/AppState.h"
-#include "core/Twips.h"
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
 #include "forms/Messages.h"
@@ -25,12 +24,12 @@ int districtRings() {
 
 FrmRingAssign::FrmRingAssign()
     : FormBase(QStringLiteral("FrmRingAssign"), QStringLiteral("Ring Assignments"),
-               5625 + extraWidth(districtRings()), 7815),
+               form(districtRings()).width, 7815),
       m_rings(districtRings()) {
     using namespace Controls;
     const QFont bold = Fonts::classic(9.75, true);
-    const int extra = extraWidth(m_rings);
-    Shape1 = frame(this, "Shape1", 120, 840, 5055 + extra, 6255);
+    const Form widened = form(m_rings);
+    Shape1 = frame(this, "Shape1", 120, 840, widened.shapeWidth, 6255);
     Shape1->setFrameShape(QFrame::Box);
     LblFormHeader =
         label(this, "LblFormHeader", "Ring Assignments for Meet", 120, 120, 1935, 495, bold);
@@ -41,10 +40,10 @@ FrmRingAssign::FrmRingAssign()
             label(this, QString(), QString::number(r), ringColumnLeft(r), 480, 255, 255, bold));
         heading->setVisible(r <= m_rings);
     }
-    TeamScroll = verticalScrollBar(this, "TeamScroll", 5280 + extra, 720, 255, 6375);
+    TeamScroll = verticalScrollBar(this, "TeamScroll", widened.scrollLeft, 720, 255, 6375);
     TeamScroll->setEnabled(false);
-    CmdSubmit = button(this, "CmdSubmit", "Submit", 240 + extra / 2, 7200, 2175, 375, bold);
-    CmdCancel = button(this, "CmdCancel", "Cancel", 3120 + extra / 2, 7200, 2175, 375, bold);
+    CmdSubmit = button(this, "CmdSubmit", "Submit", widened.submitLeft, 7200, 2175, 375, bold);
+    CmdCancel = button(this, "CmdCancel", "Cancel", widened.cancelLeft, 7200, 2175, 375, bold);
 
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmRingAssign::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmRingAssign::CmdCancel_Click);

@@ -14,6 +14,11 @@ int extraWidth(int rings) {
     return std::max(0, rings - 3) * kColumnSpacing;
 }
 
+Form form(int rings) {
+    const int extra = extraWidth(rings);
+    return {5625 + extra, 5055 + extra, 5280 + extra, 240 + extra / 2, 3120 + extra / 2};
+}
+
 int ringHeadingLeft(int rings) {
     return 3360 + (rings - 1) * 290;
 }

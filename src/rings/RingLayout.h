@@ -15,6 +15,12 @@ inline constexpr int kRowsInView = 15;
 
 // How much wider the form is for the rings beyond the three it was designed for.
 int extraWidth(int rings);
+// The form's width and the places of its controls that follow the ring columns: the frame
+// around the rows, the scroll bar right of it and the two buttons centred under it.
+struct Form {
+    int width, shapeWidth, scrollLeft, submitLeft, cancelLeft;
+};
+Form form(int rings);
 // Left edge of the "Ring" heading: centred over the ring columns.
 int ringHeadingLeft(int rings);
 // Left edge of the heading of ring r (1-based).

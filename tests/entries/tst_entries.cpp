@@ -91,7 +91,8 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, riders);
         QFETCH(QString, expected);
-        const int w = screen.width() - 100, h = screen.height() - 600;
+        const QRect window = GridGeometry::window(screen.width(), screen.height());
+        const int w = window.width(), h = window.height();
         const Capacity c = capacity(w, h, riders);
         const Bar down = verticalBar(w, h, c.visibleRows, riders);
         const Bar across = horizontalBar(w, h, c.visibleColumns);

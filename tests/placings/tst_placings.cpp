@@ -199,7 +199,8 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, teams);
         QFETCH(QString, expected);
-        const int w = screen.width() - 100, h = screen.height() - 600;
+        const QRect window = GridGeometry::window(screen.width(), screen.height());
+        const int w = window.width(), h = window.height();
         const Grid g = grid(w, h, teams);
         const Bar down = verticalBar(w, h, g.rowsShown, teams);
         const Bar across = horizontalBar(w, h, g.colsShown);

@@ -61,6 +61,7 @@ private slots:
         QCOMPARE(team->pos(), Twips::rect(300, 1800, 0, 0).topLeft());
         QCOMPARE(control<QWidget>(form, QString("ObArray(%1)").arg(designed[2]))->parent(), frame);
         QCOMPARE(form->width(), Twips::toPixels(5625 + designed[3]));
+        QCOMPARE(control<QWidget>(form, "CmdCancel")->x(), Twips::toPixels(3120 + designed[3] / 2));
         // Headings of rings the district does not run are hidden; the three designed are there.
         for (int r = 1; r <= std::max(3, rings); ++r)
             QCOMPARE(control<QWidget>(form, QString("LabelArray(%1)").arg(r))->isVisibleTo(form),
