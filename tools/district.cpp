@@ -102,7 +102,7 @@ void fill(int teams, int riders, int rings, int meets, quint32 seed) {
     }
     // Every team enters its riders at each meet, within the class limits, with one relay
     // pair (two of its riders, neither in another pair) where it has two riders.
-    const QVector<DeliveredClass>& classes = deliveredClasses();
+    const QVector<ClassTable::Class>& classes = deliveredClasses();
     for (qint32 code : codes) {
         const QVector<EntryStore::Rider> team = EntryStore::riders(code);
         QVector<QString> numbers;
@@ -111,8 +111,8 @@ void fill(int teams, int riders, int rings, int meets, quint32 seed) {
         for (qint16 week = 1; week <= meets && !team.isEmpty(); ++week) {
             QVector<EntryStore::Entry> entries;
             QVector<EntryStore::Pairing> pairs;
-            for (const DeliveredClass& c : classes) {
-                if (c.ClassNumber == kRelayClass) {
+            for (const ClassTable::Class& c : classes) {
+                if (c.ClassNumber == ClassTable::kRelayClass) {
                     if (team.size() < 2 || rng.bounded(4) == 0)
                         continue;
                     const int a = int(rng.bounded(team.size()));
@@ -137,7 +137,7 @@ void fill(int teams, int riders, int rings, int meets, quint32 seed) {
     // The first eight places of every class in every ring at each meet, from its entries.
     for (qint16 week = 1; week <= meets; ++week) {
         for (int ring = 1; ring <= rings; ++ring) {
-            for (const DeliveredClass& c : classes) {
+            for (const ClassTable::Class& c : classes) {
                 const ClassRun run{qint16(ring), qint16(c.ClassNumber), week};
                 QVector<PlacingStore::Offered> offered = PlacingStore::offered(run);
                 QVector<PlacingStore::Placing> placings;

@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     }
     folder.cd(QStringLiteral("LabelFiles"));
     QVector<std::pair<QString, QString>> files;
-    for (const DeliveredClass& c : deliveredClasses())
+    for (const ClassTable::Class& c : deliveredClasses())
         files.push_back({c.imagepath, c.ClassName});
     files.push_back({kRelayPartnerImage, QStringLiteral("Relay Partner")});
     for (const auto& [file, text] : files) {

@@ -6,9 +6,12 @@
 // The classes of the district database as the meet screens use them.
 namespace ClassTable {
 
+// Classes 1 to kClassCount are ridden at every meet; the grids and sums index by class number.
 inline constexpr int kClassCount = 18;
+// The two-person relay: the only class whose entries carry a partner.
 inline constexpr int kRelayClass = 18;
 
+// One row of TblClass.
 struct Class {
     int ClassNumber = 0;
     QString ClassName;

@@ -1,7 +1,7 @@
 #include "data/DeliveredClasses.h"
 
-const QVector<DeliveredClass>& deliveredClasses() {
-    static const QVector<DeliveredClass> classes = [] {
+const QVector<ClassTable::Class>& deliveredClasses() {
+    static const QVector<ClassTable::Class> classes = [] {
         const struct {
             const char* name;
             int max;
@@ -25,7 +25,7 @@ const QVector<DeliveredClass>& deliveredClasses() {
             {"Trail", 1},
             {"Two-Person Relay", 1},
         };
-        QVector<DeliveredClass> out;
+        QVector<ClassTable::Class> out;
         int number = 1;
         for (const auto& row : rows) {
             out.push_back({number, QString::fromLatin1(row.name), row.max,

@@ -1,20 +1,13 @@
 #pragma once
 
+#include "data/ClassTable.h"
+
 #include <QString>
 #include <QVector>
 
-// One class as delivered in TblClass.
-struct DeliveredClass {
-    int ClassNumber;
-    QString ClassName;
-    int MaxEntries;
-    QString imagepath;
-};
-
-// The eighteen classes ridden at every meet, in class-number order; class 18 is the
-// two-person relay.
-const QVector<DeliveredClass>& deliveredClasses();
+// The eighteen classes ridden at every meet, in class-number order, as delivered in
+// TblClass; class ClassTable::kRelayClass is the two-person relay.
+const QVector<ClassTable::Class>& deliveredClasses();
 
 // Heading bitmap of the relay partner column.
 inline const QString kRelayPartnerImage = QStringLiteral("RelayPartner.bmp");
-inline constexpr int kRelayClass = 18;

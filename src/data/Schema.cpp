@@ -149,7 +149,7 @@ void createDelivered(QSqlDatabase db) {
     Transaction tx(db);
     Sql::run(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
     createTables(db);
-    for (const DeliveredClass& c : deliveredClasses()) {
+    for (const ClassTable::Class& c : deliveredClasses()) {
         Sql::run(
             db,
             QStringLiteral("INSERT INTO TblClass (ClassNumber, ClassName, MaxEntries, imagepath) "

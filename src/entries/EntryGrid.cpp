@@ -8,12 +8,12 @@ namespace EntryGrid {
 Capacity capacity(int outerWidth, int outerHeight, int riderCount) {
     Capacity c{};
     // 360 + 2175 + 225 + 225 + 450 + 100 across; 1875 + 1075 + 450 down.
-    c.visibleColumns = roundHalfEven((outerWidth - 3535) / double(kPitch));
-    c.visibleRows = roundHalfEven((outerHeight - 3400) / double(kPitch));
-    c.verticalLines = c.visibleColumns > kClasses ? kColumns : c.visibleColumns;
+    c.visibleColumns = roundHalfEven((outerWidth - 3535) / double(kLayout.columns.pitch));
+    c.visibleRows = roundHalfEven((outerHeight - 3400) / double(kLayout.rows.pitch));
+    c.verticalLines = std::min(c.visibleColumns, kColumns);
     c.horizontalLines = std::min(c.visibleRows, riderCount) + 1;
-    c.horizontalLineRight = c.verticalLines * kPitch + kFirstLeft - 125;
-    c.verticalLineBottom = (c.horizontalLines - 1) * kPitch + kFirstTop - 125;
+    c.horizontalLineRight = GridGeometry::linesRight(kLayout, c.verticalLines);
+    c.verticalLineBottom = GridGeometry::linesBottom(kLayout, c.horizontalLines - 1);
     return c;
 }
 
@@ -31,29 +31,29 @@ Buttons buttons(int outerWidth, int outerHeight, int buttonWidth, int buttonHeig
             outerHeight - 150 - 300 - kScrollBarSize - buttonHeight - 75};
 }
 
+QVector<Line> verticalLines(const Capacity& capacity) {
+    return GridGeometry::columnLines(kLayout, capacity.verticalLines, capacity.verticalLineBottom);
+}
+
+QVector<Line> horizontalLines(const Capacity& capacity) {
+    return GridGeometry::rowLines(kLayout, capacity.horizontalLines, capacity.horizontalLineRight);
+}
+
 View view(const Capacity& capacity, int riderCount, int columnValue, int rowValue) {
-    return {1 + columnValue, std::min(capacity.visibleColumns, kColumns) + columnValue,
-            1 + rowValue, std::min(capacity.visibleRows, riderCount) + rowValue};
-}
-
-int cellLeft(int column, const View& view) {
-    return kFirstLeft + kPitch * (column - view.firstColumn);
-}
-
-int cellTop(int row, const View& view) {
-    return kFirstTop + kPitch * (row - view.firstRow);
+    return GridGeometry::view(capacity.visibleColumns, kColumns, capacity.visibleRows, riderCount,
+                              columnValue, rowValue);
 }
 
 int boxIndex(int row, int classNumber) {
-    return (row - 1) * kClasses + classNumber;
+    return (row - 1) * kClassCount + classNumber;
 }
 
 int rowOfBox(int box) {
-    return (box - 1) / kClasses + 1;
+    return (box - 1) / kClassCount + 1;
 }
 
 int classOfBox(int box) {
-    return box - (rowOfBox(box) - 1) * kClasses;
+    return box - (rowOfBox(box) - 1) * kClassCount;
 }
 
 } // namespace EntryGrid

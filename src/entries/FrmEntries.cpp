@@ -1,10 +1,10 @@
 #include "entries/FrmEntries.h"
 
+#include "entries/EntryStore.h"
+#include "entries/frmClassAssignments.h"
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
 #include "forms/Messages.h"
-#include "entries/EntryStore.h"
-#include "entries/frmClassAssignments.h"
 #include "reports/FrmDataReports.h"
 
 #include <QComboBox>

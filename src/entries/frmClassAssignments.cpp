@@ -77,7 +77,8 @@ frmClassAssignments::frmClassAssignments()
 
 bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     using namespace Controls;
-    setOuterGeometryTwips(50, 50, AppState::ScreenWidth - 100, AppState::ScreenHeight - 600);
+    const QRect window = GridGeometry::window(AppState::ScreenWidth, AppState::ScreenHeight);
+    setOuterGeometryTwips(window.x(), window.y(), window.width(), window.height());
     m_teamCode = teamCode;
     m_week = meet;
 
@@ -110,6 +111,9 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     SetupScrollBars();
     m_view = view(m_capacity, int(m_riders.size()), 0, 0);
     const QFont small = Fonts::classic(8.25);
+    // Every element is made hidden at the first place; placing the view shows those in it.
+    const QPoint headingAt = kLayout.firstHeading(), riderAt = kLayout.firstLabel(),
+                 cellAt = kLayout.firstCell();
     for (int c = 1; c <= kColumns; ++c) {
         const bool relayPartner = c == kColumns;
         const QImage picture =
@@ -117,33 +121,32 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
                 ? ClassHeading::load(kRelayPartnerImage, QStringLiteral("Relay Partner"))
                 : ClassHeading::load(classes.at(c - 1).imagepath, classes.at(c - 1).ClassName);
         lbltitlearray.add(pictureBox(this, QString(), QPixmap::fromImage(picture), QString(),
-                                     kFirstLeft, 100, 375, 1575));
+                                     headingAt.x(), headingAt.y(), 375, 1575));
     }
     const QPixmap picture = boxPicture();
     QStringList numbers;
     for (const EntryStore::Rider& rider : m_riders)
         numbers << rider.RiderNumber;
     for (int r = 1; r <= m_riders.size(); ++r) {
-        // Every element starts hidden; placing the view shows those in it.
         lblrider
-            .add(label(this, QString(), riderCaption(m_riders.at(r - 1)), 360, kFirstTop, 2175, 375,
-                       small))
+            .add(label(this, QString(), riderCaption(m_riders.at(r - 1)), riderAt.x(), riderAt.y(),
+                       2175, 375, small))
             ->hide();
-        for (int c = 1; c <= kClasses; ++c) {
+        for (int c = 1; c <= kClassCount; ++c) {
             QAbstractButton* box =
-                graphicalCheckBox(this, QString(), picture, kFirstLeft, kFirstTop, 375, 375);
+                graphicalCheckBox(this, QString(), picture, cellAt.x(), cellAt.y(), 375, 375);
             m_boxNumber.insert(box, boxIndex(r, c));
             ChbArrayControl.add(box)->hide();
         }
         QComboBox* partner =
-            dropDownCombo(this, QString(), kFirstLeft, kFirstTop, 735, 360, Limit::kNumber);
+            dropDownCombo(this, QString(), cellAt.x(), cellAt.y(), 735, 360, Limit::kNumber);
         partner->addItems(numbers);
         partner->setCurrentIndex(-1);
         partner->setEditText(QString());
         partner->setEnabled(false);
         Cbpartner.add(partner)->hide();
     }
-    placeCells(EntryGrid::View{1, 0, 1, 0});
+    placeCells();
     PlaceButtons();
     LoadEntries();
     DrawGridLines();
@@ -170,16 +173,10 @@ void frmClassAssignments::PlaceButtons() {
 }
 
 void frmClassAssignments::DrawGridLines() {
-    for (int i = 1; i <= m_capacity.verticalLines; ++i) {
-        const int x = kFirstLeft - 125 + kPitch * (i - 1);
-        Vertlinearray.add(
-            Controls::line(this, QString(), x, 100, x, m_capacity.verticalLineBottom, 2));
-    }
-    for (int j = 1; j <= m_capacity.horizontalLines; ++j) {
-        const int y = kFirstTop - 125 + kPitch * (j - 1);
-        Horzlinearray.add(
-            Controls::line(this, QString(), 360, y, m_capacity.horizontalLineRight, y, 3));
-    }
+    for (const Line& l : verticalLines(m_capacity))
+        Vertlinearray.add(Controls::line(this, QString(), l, 2));
+    for (const Line& l : horizontalLines(m_capacity))
+        Horzlinearray.add(Controls::line(this, QString(), l, 3));
 }
 
 void frmClassAssignments::LoadEntries() {
@@ -196,7 +193,7 @@ void frmClassAssignments::LoadEntries() {
     // Checked as a click would: the box rule counts them and applies the limits.
     for (const EntryStore::Entry& e : entries) {
         const int row = rowOf.value(e.RiderNumber);
-        if (row > 0 && e.ClassNumber >= 1 && e.ClassNumber <= kClasses)
+        if (row > 0 && e.ClassNumber >= 1 && e.ClassNumber <= kClassCount)
             ChbArrayControl[boxIndex(row, e.ClassNumber)]->setChecked(true);
     }
     for (const EntryStore::Pairing& p : pairings) {
@@ -229,44 +226,19 @@ void frmClassAssignments::ChbArrayControl_Click(int box) {
     }
 }
 
-void frmClassAssignments::placeCells(const EntryGrid::View& old) {
+void frmClassAssignments::placeCells() {
     const View& v = m_view;
-    for (int c = 1; c <= kColumns; ++c) {
-        QLabel* heading = lbltitlearray[c];
-        const bool shown = c >= v.firstColumn && c <= v.lastColumn;
-        if (shown)
-            heading->move(Twips::toPixels(cellLeft(c, v)), heading->y());
-        heading->setVisible(shown);
-    }
-    // Rows that left the view are hidden; the rows in view are placed and shown.
-    for (int r = old.firstRow; r <= old.lastRow; ++r) {
-        if (r >= v.firstRow && r <= v.lastRow)
-            continue;
-        lblrider[r]->hide();
-        for (int c = 1; c <= kClasses; ++c)
-            ChbArrayControl[boxIndex(r, c)]->hide();
-        Cbpartner[r]->hide();
-    }
-    for (int r = v.firstRow; r <= v.lastRow; ++r) {
-        const int top = Twips::toPixels(cellTop(r, v));
-        lblrider[r]->move(lblrider[r]->x(), top);
-        lblrider[r]->show();
-        for (int c = 1; c <= kColumns; ++c) {
-            QWidget* cell = c <= kClasses ? static_cast<QWidget*>(ChbArrayControl[boxIndex(r, c)])
-                                          : Cbpartner[r];
-            const bool shown = c >= v.firstColumn && c <= v.lastColumn;
-            if (shown)
-                cell->move(Twips::toPixels(cellLeft(c, v)), top);
-            cell->setVisible(shown);
-        }
-    }
+    lbltitlearray.showView([&v](int c) { return headingPlace(kLayout, c, v); });
+    lblrider.showView([&v](int r) { return rowLabelPlace(kLayout, r, v); });
+    ChbArrayControl.showView(
+        [&v](int box) { return cellPlace(kLayout, rowOfBox(box), classOfBox(box), v); });
+    Cbpartner.showView([&v](int r) { return cellPlace(kLayout, r, kColumns, v); });
 }
 
 void frmClassAssignments::Chbhscroll_Change() {
-    const View old = m_view;
     m_view = view(m_capacity, int(m_riders.size()), Chbhscroll->value(),
                   Chbvscroll->isVisibleTo(this) ? Chbvscroll->value() : 0);
-    placeCells(old);
+    placeCells();
 }
 
 void frmClassAssignments::Chbvscroll_Change() {
@@ -303,7 +275,7 @@ void frmClassAssignments::keyPressEvent(QKeyEvent* event) {
     while (!next) {
         row += dRow;
         c += dClass;
-        if (row < 1 || row > m_riders.size() || c < 1 || c > kClasses)
+        if (row < 1 || row > m_riders.size() || c < 1 || c > kClassCount)
             break;
         if (ChbArrayControl[boxIndex(row, c)]->isEnabled())
             next = ChbArrayControl[boxIndex(row, c)];
@@ -311,14 +283,14 @@ void frmClassAssignments::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (!next)
         return;
-    if (c < m_view.firstColumn)
-        Chbhscroll->setValue(Chbhscroll->value() - (m_view.firstColumn - c));
-    else if (c > m_view.lastColumn)
-        Chbhscroll->setValue(Chbhscroll->value() + (c - m_view.lastColumn));
-    if (row < m_view.firstRow)
-        Chbvscroll->setValue(Chbvscroll->value() - (m_view.firstRow - row));
-    else if (row > m_view.lastRow)
-        Chbvscroll->setValue(Chbvscroll->value() + (row - m_view.lastRow));
+    if (c < m_view.columns.first)
+        Chbhscroll->setValue(Chbhscroll->value() - (m_view.columns.first - c));
+    else if (c > m_view.columns.last)
+        Chbhscroll->setValue(Chbhscroll->value() + (c - m_view.columns.last));
+    if (row < m_view.rows.first)
+        Chbvscroll->setValue(Chbvscroll->value() - (m_view.rows.first - row));
+    else if (row > m_view.rows.last)
+        Chbvscroll->setValue(Chbvscroll->value() + (row - m_view.rows.last));
     next->setFocus(Qt::TabFocusReason);
 }
 
@@ -363,7 +335,7 @@ void frmClassAssignments::CmdApply_Click() {
     QVector<EntryStore::Entry> entries;
     for (int r = 1; r <= m_riders.size(); ++r) {
         numbers << m_riders.at(r - 1).RiderNumber;
-        for (int c = 1; c <= kClasses; ++c) {
+        for (int c = 1; c <= kClassCount; ++c) {
             if (ChbArrayControl[boxIndex(r, c)]->isChecked())
                 entries.push_back({m_riders.at(r - 1).RiderNumber, c});
         }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "forms/ControlArray.h"
-#include "forms/FormBase.h"
 #include "data/ClassTable.h"
 #include "entries/EntryGrid.h"
 #include "entries/EntryStore.h"
+#include "forms/ControlArray.h"
+#include "forms/FormBase.h"
 
 #include <QHash>
 #include <array>
@@ -51,8 +51,8 @@ private:
     void PlaceButtons();
     void LoadEntries();
     void DrawGridLines();
-    // Puts the cells of the view in their places and hides those that left it.
-    void placeCells(const EntryGrid::View& old);
+    // Puts the headings, labels and cells of the view in their places and hides the others.
+    void placeCells();
     // The relay checks of Submit; the pairs to store when they pass.
     bool relayChecksPass(QVector<EntryStore::Pairing>* pairs);
 
@@ -72,8 +72,8 @@ private:
     qint16 m_week = 0;
     // Row r of the grid is m_riders[r - 1].
     QVector<EntryStore::Rider> m_riders;
-    std::array<int, EntryGrid::kClasses + 1> m_classLimit{};
-    std::array<int, EntryGrid::kClasses + 1> m_entryCount{};
+    std::array<int, ClassTable::kClassCount + 1> m_classLimit{};
+    std::array<int, ClassTable::kClassCount + 1> m_entryCount{};
     EntryGrid::Capacity m_capacity{};
     EntryGrid::View m_view{};
     QHash<const QWidget*, int> m_boxNumber;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/Twips.h"
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 // The elements of one control array of a screen, made at run time: element i is named
 // "Name(i)", counting from 1. A handler connected with connectEach() learns the index of
@@ -42,6 +45,30 @@ public:
         for (int k = 1; k <= count(); ++k)
             connector(m_elements.at(k - 1), k);
         m_connectors.push_back(connector);
+    }
+
+    // Shows the elements that a scrolled view holds, each at the place `placeOf(i)` gives it in
+    // twips, and hides the others, before any is shown; a hidden element stays where it was.
+    template <typename PlaceOf> void showView(PlaceOf placeOf) {
+        QVector<std::optional<QPoint>> places;
+        for (int k = 1; k <= count(); ++k) {
+            places.push_back(placeOf(k));
+            if (!places.last())
+                m_elements.at(k - 1)->hide();
+        }
+        for (int k = 1; k <= count(); ++k) {
+            if (const std::optional<QPoint>& at = places.at(k - 1)) {
+                m_elements.at(k - 1)->move(Twips::toPixels(at->x()), Twips::toPixels(at->y()));
+                m_elements.at(k - 1)->show();
+            }
+        }
+    }
+
+    // For elements that stay at their places while a view scrolls over a longer run: names
+    // element i after the element `shownAt(i)` of the run that it now shows.
+    template <typename ShownAt> void nameView(ShownAt shownAt) {
+        for (int k = 1; k <= count(); ++k)
+            Controls::name(m_elements.at(k - 1), Controls::arrayName(m_name, shownAt(k)));
     }
 
 private:

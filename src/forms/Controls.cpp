@@ -1,8 +1,8 @@
 #include "forms/Controls.h"
 
 #include "core/AppState.h"
-#include "forms/Messages.h"
 #include "core/Twips.h"
+#include "forms/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -260,6 +260,10 @@ QFrame* line(QWidget* form, const QString& lineName, int x1, int y1, int x2, int
     black.setColor(QPalette::Window, Qt::black);
     l->setPalette(black);
     return l;
+}
+
+QFrame* line(QWidget* form, const QString& lineName, const GridGeometry::Line& at, int thickness) {
+    return line(form, lineName, at.x1, at.y1, at.x2, at.y2, thickness);
 }
 
 QScrollBar* verticalScrollBar(QWidget* form, const QString& name, int left, int top, int width,

@@ -78,6 +78,7 @@ QLabel* pictureBox(QWidget* form, const QString& name, const QPixmap& picture,
 // A black line `thickness` pixels wide from (x1, y1) to (x2, y2); the line is horizontal or
 // vertical.
 QFrame* line(QWidget* form, const QString& name, int x1, int y1, int x2, int y2, int thickness = 1);
+QFrame* line(QWidget* form, const QString& name, const GridGeometry::Line& at, int thickness = 1);
 // Scroll bars moving one step for an arrow click or a click in the trough, and reporting a
 // dragged thumb only once it is released (valueChanged).
 QScrollBar* verticalScrollBar(QWidget* form, const QString& name, int left, int top, int width,

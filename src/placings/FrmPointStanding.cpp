@@ -2,7 +2,6 @@
 
 #include "core/AppState.h"
 #include "core/ClassHeading.h"
-#include "core/Twips.h"
 #include "data/ClassTable.h"
 #include "data/DbError.h"
 #include "forms/Controls.h"
@@ -25,8 +24,8 @@ FrmPointStanding::FrmPointStanding()
         label(this, "LblDistrict", QString(), 120, 120, 2175, 495, Fonts::classic(18, true));
     LblWeek =
         label(this, "LblWeek", "Point Standings", 120, 720, 2175, 615, Fonts::classic(12, true));
-    Chbvscroll = verticalScrollBar(this, "Chbvscroll", 0, 0, 255, 1000);
-    Chbhscroll = horizontalScrollBar(this, "Chbhscroll", 0, 0, 1000, 255);
+    Chbvscroll = verticalScrollBar(this, "Chbvscroll", 0, 0, GridGeometry::kScrollBarSize, 1000);
+    Chbhscroll = horizontalScrollBar(this, "Chbhscroll", 0, 0, 1000, GridGeometry::kScrollBarSize);
     Chbvscroll->hide();
     Chbhscroll->hide();
     connect(Chbhscroll, &QScrollBar::valueChanged, this, &FrmPointStanding::Chbhscroll_Change);
@@ -36,7 +35,8 @@ FrmPointStanding::FrmPointStanding()
 
 bool FrmPointStanding::InitializeForm(qint16 meet) {
     using namespace Controls;
-    setOuterGeometryTwips(50, 50, AppState::ScreenWidth - 100, AppState::ScreenHeight - 600);
+    const QRect window = GridGeometry::window(AppState::ScreenWidth, AppState::ScreenHeight);
+    setOuterGeometryTwips(window.x(), window.y(), window.width(), window.height());
     m_week = meet;
     LblDistrict->setText(QStringLiteral("District ") + AppState::DistrictNum);
     QVector<ClassTable::Class> classes;
@@ -56,28 +56,26 @@ bool FrmPointStanding::InitializeForm(qint16 meet) {
     SetScrollBars();
     for (const ClassTable::Class& c : classes) {
         const QImage picture = ClassHeading::load(c.imagepath, c.ClassName);
-        m_headings << pictureBox(this, arrayName("lbltitlearray", c.ClassNumber),
-                                 QPixmap::fromImage(picture), QString(), 2530, 100, 495, 1575);
+        lbltitlearray.add(pictureBox(this, QString(), QPixmap::fromImage(picture), QString(),
+                                     kLayout.firstHeading().x(), kLayout.firstHeading().y(), 495,
+                                     1575));
     }
     // One label and one pair of boxes for every place in view; scrolling changes what they
     // show and the names they carry, never where they are.
-    const int rows = std::min(m_grid.rowsShown, int(m_teams.size()));
-    const int cols = std::min(m_grid.colsShown, kClasses);
     const QFont teamFont = Fonts::classic(9, true, QStringLiteral("Arial"));
-    for (int i = 0; i < rows; ++i) {
-        const int top = 1750 + 720 * i;
-        m_teamLabels << label(this, QString(), QString(), 200, top, 2055, 555, teamFont);
-        for (int j = 0; j < cols; ++j) {
-            const int left = 2480 + 645 * j;
-            for (auto [boxes, offset] :
-                 {std::pair{&m_placeBoxes, 0}, std::pair{&m_pointBoxes, 360}}) {
-                QLineEdit* box =
-                    textBox(this, QString(), left, top + offset, 495, 195, Limit::kAddress);
-                box->setReadOnly(true);
-                box->setAlignment(Qt::AlignCenter);
-                box->setFrame(false);
-                *boxes << box;
-            }
+    const auto addBox = [this](ControlArray<QLineEdit>& boxes, QPoint at) {
+        QLineEdit* box = textBox(this, QString(), at.x(), at.y(), 495, 195, Limit::kAddress);
+        box->setReadOnly(true);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFrame(false);
+        boxes.add(box);
+    };
+    for (int i = 1, slot = 1; i <= m_grid.rowsInView; ++i) {
+        const QPoint at = teamLabelAt(i);
+        LblTeamArray.add(label(this, QString(), QString(), at.x(), at.y(), 2055, 555, teamFont));
+        for (int j = 1; j <= m_grid.columnsInView; ++j, ++slot) {
+            addBox(TxtPlacingArray, placeBoxAt(slot, m_grid));
+            addBox(TxtPointArray, pointsBoxAt(slot, m_grid));
         }
     }
     DrawGridLines();
@@ -97,19 +95,12 @@ void FrmPointStanding::SetScrollBars() {
 }
 
 void FrmPointStanding::DrawGridLines() {
-    using Controls::arrayName;
-    for (int i = 1; i <= m_grid.verticalLines; ++i) {
-        const int x = 2400 + 645 * (i - 1);
-        Controls::line(this, arrayName("Vertlinearray", i), x, 100, x, m_grid.gridBottom);
-    }
-    for (int i = 1; i <= m_grid.horizontalLines; ++i) {
-        const int y = 1700 + 720 * (i - 1);
-        Controls::line(this, arrayName("Horzlinearray", i), 200, y, m_grid.gridRight, y);
-    }
-    for (int i = 1; i <= m_grid.middleLines; ++i) {
-        const int y = 2050 + 720 * (i - 1);
-        Controls::line(this, arrayName("Midhorzlinearray", i), 2400, y, m_grid.gridRight, y);
-    }
+    for (const Line& l : verticalLines(m_grid))
+        Vertlinearray.add(Controls::line(this, QString(), l));
+    for (const Line& l : horizontalLines(m_grid))
+        Horzlinearray.add(Controls::line(this, QString(), l));
+    for (const Line& l : middleLines(m_grid))
+        Midhorzlinearray.add(Controls::line(this, QString(), l));
 }
 
 void FrmPointStanding::Update_Scores() {
@@ -120,32 +111,28 @@ void FrmPointStanding::Update_Scores() {
 }
 
 void FrmPointStanding::showView() {
-    using Controls::arrayName;
-    for (int k = 1; k <= kClasses && k <= m_headings.size(); ++k) {
-        QLabel* heading = m_headings.at(k - 1);
-        const bool shown = k >= m_view.firstCol && k <= m_view.lastCol;
-        if (shown)
-            heading->move(Twips::toPixels(cellLeft(k, m_view) + 50), heading->y());
-        heading->setVisible(shown);
-    }
-    const int cols = std::min(m_grid.colsShown, kClasses);
+    const View& v = m_view;
+    lbltitlearray.showView([&v](int k) { return headingPlace(kLayout, k, v); });
+    LblTeamArray.nameView([&v](int i) { return teamShownAt(i, v); });
+    const auto boxShownAt = [this](int slot) {
+        const Cell cell = cellShownAt(slot, m_grid, m_view);
+        return boxIndex(cell.team, cell.classNumber);
+    };
+    TxtPlacingArray.nameView(boxShownAt);
+    TxtPointArray.nameView(boxShownAt);
     const TeamRow empty;
-    for (int i = 0; i < m_teamLabels.size(); ++i) {
-        const int t = m_view.firstRow + i;
-        const TeamStore::Team& team = m_teams.at(t - 1);
-        Controls::name(m_teamLabels.at(i), arrayName("LblTeamArray", t));
-        m_teamLabels.at(i)->setText(team.TeamName + QStringLiteral(" - ") + team.Division);
-        const auto found = m_rows.constFind(team.TeamCode);
-        const TeamRow& row = found == m_rows.constEnd() ? empty : *found;
-        for (int j = 0; j < cols; ++j) {
-            const int k = m_view.firstCol + j;
-            QLineEdit* place = m_placeBoxes.at(i * cols + j);
-            QLineEdit* points = m_pointBoxes.at(i * cols + j);
-            Controls::name(place, arrayName("TxtPlacingArray", boxIndex(t, k)));
-            Controls::name(points, arrayName("TxtPointArray", boxIndex(t, k)));
-            place->setText(row.places[k]);
-            points->setText(row.points[k]);
-        }
+    const auto rowOf = [&](int team) -> const TeamRow& {
+        const auto found = m_rows.constFind(m_teams.at(team - 1).TeamCode);
+        return found == m_rows.constEnd() ? empty : *found;
+    };
+    for (int i = 1; i <= LblTeamArray.count(); ++i) {
+        const TeamStore::Team& team = m_teams.at(teamShownAt(i, v) - 1);
+        LblTeamArray[i]->setText(team.TeamName + QStringLiteral(" - ") + team.Division);
+    }
+    for (int slot = 1; slot <= TxtPlacingArray.count(); ++slot) {
+        const Cell cell = cellShownAt(slot, m_grid, v);
+        TxtPlacingArray[slot]->setText(rowOf(cell.team).places[cell.classNumber]);
+        TxtPointArray[slot]->setText(rowOf(cell.team).points[cell.classNumber]);
     }
 }
 

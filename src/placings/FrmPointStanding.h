@@ -1,9 +1,11 @@
 #pragma once
 
+#include "forms/ControlArray.h"
 #include "forms/FormBase.h"
 #include "placings/Standings.h"
 #include "teams/TeamStore.h"
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -40,10 +42,14 @@ private:
     QLabel* LblWeek;
     QScrollBar* Chbhscroll;
     QScrollBar* Chbvscroll;
-    QVector<QLabel*> m_headings;      // class k is m_headings[k - 1]
-    QVector<QLabel*> m_teamLabels;    // the team label of row slot i
-    QVector<QLineEdit*> m_placeBoxes; // slot (i, j) is element i x columns + j
-    QVector<QLineEdit*> m_pointBoxes;
+    ControlArray<QLabel> lbltitlearray{QStringLiteral("lbltitlearray")};
+    // The labels and boxes of the places in view, named after the teams and cells they show.
+    ControlArray<QLabel> LblTeamArray{QStringLiteral("LblTeamArray")};
+    ControlArray<QLineEdit> TxtPlacingArray{QStringLiteral("TxtPlacingArray")};
+    ControlArray<QLineEdit> TxtPointArray{QStringLiteral("TxtPointArray")};
+    ControlArray<QFrame> Vertlinearray{QStringLiteral("Vertlinearray")};
+    ControlArray<QFrame> Horzlinearray{QStringLiteral("Horzlinearray")};
+    ControlArray<QFrame> Midhorzlinearray{QStringLiteral("Midhorzlinearray")};
 
     qint16 m_week = 0;
     // Team t of the grid is m_teams[t - 1].

@@ -4,7 +4,6 @@
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
 #include "forms/Messages.h"
-#include "core/Twips.h"
 #include "rings/RingStore.h"
 
 #include <QFrame>
@@ -25,12 +24,12 @@ int districtRings() {
 
 FrmRingAssign::FrmRingAssign()
     : FormBase(QStringLiteral("FrmRingAssign"), QStringLiteral("Ring Assignments"),
-               5625 + extraWidth(districtRings()), 7815),
+               form(districtRings()).width, 7815),
       m_rings(districtRings()) {
     using namespace Controls;
     const QFont bold = Fonts::classic(9.75, true);
-    const int extra = extraWidth(m_rings);
-    Shape1 = frame(this, "Shape1", 120, 840, 5055 + extra, 6255);
+    const Form widened = form(m_rings);
+    Shape1 = frame(this, "Shape1", 120, 840, widened.shapeWidth, 6255);
     Shape1->setFrameShape(QFrame::Box);
     LblFormHeader =
         label(this, "LblFormHeader", "Ring Assignments for Meet", 120, 120, 1935, 495, bold);
@@ -41,10 +40,10 @@ FrmRingAssign::FrmRingAssign()
             label(this, QString(), QString::number(r), ringColumnLeft(r), 480, 255, 255, bold));
         heading->setVisible(r <= m_rings);
     }
-    TeamScroll = verticalScrollBar(this, "TeamScroll", 5280 + extra, 720, 255, 6375);
+    TeamScroll = verticalScrollBar(this, "TeamScroll", widened.scrollLeft, 720, 255, 6375);
     TeamScroll->setEnabled(false);
-    CmdSubmit = button(this, "CmdSubmit", "Submit", 240 + extra / 2, 7200, 2175, 375, bold);
-    CmdCancel = button(this, "CmdCancel", "Cancel", 3120 + extra / 2, 7200, 2175, 375, bold);
+    CmdSubmit = button(this, "CmdSubmit", "Submit", widened.submitLeft, 7200, 2175, 375, bold);
+    CmdCancel = button(this, "CmdCancel", "Cancel", widened.cancelLeft, 7200, 2175, 375, bold);
 
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmRingAssign::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmRingAssign::CmdCancel_Click);
@@ -68,21 +67,18 @@ void FrmRingAssign::BuildTeamRows() {
         CmdSubmit->setEnabled(false);
         return;
     }
-    m_view = view(int(m_teams.size()), 0);
-    for (int i = 1; i <= m_teams.size(); ++i) {
-        const TeamStore::Team& team = m_teams.at(i - 1);
-        const bool inView = i <= m_view.last;
-        const int top = rowTop(inView ? i - 1 : kRowsInView - 1);
-        QLabel* name = LblTeamArray.add(
-            label(this, QString(), team.TeamName + QStringLiteral(" (") + team.Division + ")", 300,
-                  top, 2535, 255));
-        QWidget* group =
-            FrameArray.add(frame(this, QString(), 3400, top - 130, frameWidth(m_rings), 495));
+    // Every row is made at the last place of the view; placing the view shows those in it.
+    const QPoint labelHome = labelAt(kRowsInView), frameHome = frameAt(kRowsInView);
+    for (const TeamStore::Team& team : m_teams) {
+        LblTeamArray.add(label(this, QString(),
+                               team.TeamName + QStringLiteral(" (") + team.Division + ")",
+                               labelHome.x(), labelHome.y(), 2535, 255));
+        QWidget* group = FrameArray.add(
+            frame(this, QString(), frameHome.x(), frameHome.y(), frameWidth(m_rings), 495));
         for (int r = 1; r <= m_rings; ++r)
             ObArray.add(optionButton(group, QString(), QString(), optionLeft(r), 120, 255, 255));
-        name->setVisible(inView);
-        group->setVisible(inView);
     }
+    ScrollTeamRows();
     if (m_teams.size() > kRowsInView) {
         TeamScroll->setRange(0, scrollMaximum(int(m_teams.size())));
         TeamScroll->setEnabled(true);
@@ -131,21 +127,10 @@ void FrmRingAssign::TeamScroll_Change() {
 }
 
 void FrmRingAssign::ScrollTeamRows() {
-    const View old = m_view;
     m_view = view(int(m_teams.size()), TeamScroll->value());
-    for (int i = old.first; i <= old.last; ++i) {
-        if (i < m_view.first || i > m_view.last) {
-            LblTeamArray[i]->hide();
-            FrameArray[i]->hide();
-        }
-    }
-    for (int i = m_view.first; i <= m_view.last; ++i) {
-        const int top = Twips::toPixels(rowTop(i - m_view.first));
-        LblTeamArray[i]->move(LblTeamArray[i]->x(), top);
-        FrameArray[i]->move(FrameArray[i]->x(), top - Twips::toPixels(130));
-        LblTeamArray[i]->show();
-        FrameArray[i]->show();
-    }
+    const View& v = m_view;
+    LblTeamArray.showView([&v](int i) { return labelPlace(i, v); });
+    FrameArray.showView([&v](int i) { return framePlace(i, v); });
 }
 
 void FrmRingAssign::wheelEvent(QWheelEvent* event) {

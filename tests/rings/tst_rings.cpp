@@ -1,6 +1,5 @@
 // The ring assignment form: its layout rules, and what it shows and stores for a meet.
 #include "core/Twips.h"
-#include "rings/RingLayout.h"
 #include "support/TestProgram.h"
 
 #include <QWheelEvent>
@@ -58,11 +57,11 @@ private slots:
         auto* frame = control<QWidget>(form, "FrameArray(3)");
         auto* team = control<QWidget>(form, "LblTeamArray(3)");
         QCOMPARE(control<QWidget>(form, "LblRing")->x(), Twips::toPixels(designed[0]));
-        QCOMPARE(frame->geometry(),
-                 Twips::rect(3400, RingLayout::rowTop(2) - 130, designed[1], 495));
-        QCOMPARE(team->y(), Twips::toPixels(RingLayout::rowTop(2)));
+        QCOMPARE(frame->geometry(), Twips::rect(3400, 1670, designed[1], 495));
+        QCOMPARE(team->pos(), Twips::rect(300, 1800, 0, 0).topLeft());
         QCOMPARE(control<QWidget>(form, QString("ObArray(%1)").arg(designed[2]))->parent(), frame);
         QCOMPARE(form->width(), Twips::toPixels(5625 + designed[3]));
+        QCOMPARE(control<QWidget>(form, "CmdCancel")->x(), Twips::toPixels(3120 + designed[3] / 2));
         // Headings of rings the district does not run are hidden; the three designed are there.
         for (int r = 1; r <= std::max(3, rings); ++r)
             QCOMPARE(control<QWidget>(form, QString("LabelArray(%1)").arg(r))->isVisibleTo(form),
@@ -141,11 +140,12 @@ private slots:
         QApplication::sendEvent(form, &notch);
         QCOMPARE(bar->value(), 1);
         QVERIFY(!control<QLabel>(form, "LblTeamArray(1)")->isVisibleTo(form));
-        for (int i = 2; i <= 16; ++i) { // moved up a row
+        for (int i = 2; i <= 16; ++i) { // moved up a row, the frame 130 above its label
             auto* label = control<QLabel>(form, QString("LblTeamArray(%1)").arg(i));
-            QVERIFY(label->isVisibleTo(form));
+            auto* frame = control<QWidget>(form, QString("FrameArray(%1)").arg(i));
+            QVERIFY(label->isVisibleTo(form) && frame->isVisibleTo(form));
             QCOMPARE(label->y(), Twips::toPixels(1000 + 400 * (i - 2)));
-            QVERIFY(control<QWidget>(form, QString("FrameArray(%1)").arg(i))->isVisibleTo(form));
+            QCOMPARE(frame->y(), Twips::toPixels(870 + 400 * (i - 2)));
         }
         bar->setValue(0);
         QVERIFY(control<QRadioButton>(form, "ObArray(1)")->isChecked());

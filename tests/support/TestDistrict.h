@@ -53,6 +53,17 @@ template <typename Bar> QString barMaximum(const Bar& bar) {
     return bar.shown ? QString::number(bar.maximum) : QStringLiteral("-");
 }
 
+// A set of grid lines: how many, where the first starts and where the last ends.
+template <typename Lines> QString lineSet(const Lines& lines) {
+    return lines.isEmpty() ? QStringLiteral("0")
+                           : numbers(lines.size(), lines.first().x1, lines.first().y1,
+                                     lines.last().x2, lines.last().y2);
+}
+// A place of a scrolled view as "left top", or "-" when out of view.
+template <typename Place> QString placeOf(const Place& place) {
+    return place ? numbers(place->x(), place->y()) : QStringLiteral("-");
+}
+
 // The texts the report sections matching `sections` (a pattern) print on page `page`, or on
 // every page when 0, joined by spaces.
 QString printed(const QVector<Report::Page>& pages, const QString& sections, int page = 0);
