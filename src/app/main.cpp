@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "app/SupportLog.h"
 #include "core/Twips.h"
 #include "forms/WindowConventions.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("ColtsTracker"));
     QApplication::setOrganizationName(QStringLiteral("ColtsTracker"));
     WindowConventions::install(app);
+    SupportLog::install(QApplication::applicationDirPath());
 
     const QRect screen = QApplication::primaryScreen()->geometry();
     const Startup::Result result =

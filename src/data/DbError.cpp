@@ -1,7 +1,15 @@
 #include "data/DbError.h"
 
-DbError::DbError(const QString& reason, const QString& nativeCode)
-    : std::runtime_error(reason.toStdString()), m_reason(reason), m_nativeCode(nativeCode) {}
+Q_LOGGING_CATEGORY(lcDatabase, "coltstracker.database")
+
+DbError::DbError(const QString& reason, const QString& nativeCode, const QString& statement)
+    : std::runtime_error(reason.toStdString()), m_reason(reason), m_nativeCode(nativeCode) {
+    if (statement.isEmpty())
+        qCWarning(lcDatabase).noquote() << reason;
+    else
+        qCWarning(lcDatabase).noquote()
+            << reason << "| code" << nativeCode << "| statement" << statement;
+}
 
 namespace {
 
@@ -19,7 +27,7 @@ bool isStorageFault(const QString& nativeCode, const QString& reason) {
 
 } // namespace
 
-DbError DbError::fromSql(const QSqlError& error) {
+DbError DbError::fromSql(const QSqlError& error, const QString& statement) {
     QString reason = error.databaseText().trimmed();
     if (reason.isEmpty())
         reason = error.text().trimmed();
@@ -28,7 +36,7 @@ DbError DbError::fromSql(const QSqlError& error) {
     if (isStorageFault(error.nativeErrorCode(), reason))
         reason += QStringLiteral(" (this usually means that the disk is full, read-only or "
                                  "failing)");
-    return DbError(reason, error.nativeErrorCode());
+    return DbError(reason, error.nativeErrorCode(), statement);
 }
 
 bool DbError::isUniqueViolation() const {

@@ -20,11 +20,11 @@ QSqlQuery run(QSqlDatabase connection, const QString& sql, const QVariantList& v
     const Connection::WaitScope wait;
     QSqlQuery q(connection);
     if (!q.prepare(sql))
-        throw DbError::fromSql(q.lastError());
+        throw DbError::fromSql(q.lastError(), sql);
     for (const QVariant& v : values)
         q.addBindValue(v);
     if (!q.exec())
-        throw DbError::fromSql(q.lastError());
+        throw DbError::fromSql(q.lastError(), sql);
     return q;
 }
 

@@ -29,7 +29,7 @@ Transaction::Transaction(QSqlDatabase db) : m_db(db) {
     if (unit.depth == 0) {
         const Connection::WaitScope wait;
         if (!m_db.transaction())
-            throw DbError::fromSql(m_db.lastError());
+            throw DbError::fromSql(m_db.lastError(), QStringLiteral("BEGIN"));
         m_outermost = true;
         unit.spoiled = false;
     }
@@ -64,6 +64,6 @@ void Transaction::commit() {
     }
     const Connection::WaitScope wait;
     if (!m_db.commit())
-        throw DbError::fromSql(m_db.lastError());
+        throw DbError::fromSql(m_db.lastError(), QStringLiteral("COMMIT"));
     m_done = true;
 }

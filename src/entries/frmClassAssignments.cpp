@@ -83,13 +83,9 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     m_week = meet;
 
     QVector<ClassTable::Class> classes;
-    try {
-        classes = ClassTable::classes();
-    } catch (const DbError& e) {
-        Messages::notice(
-            QStringLiteral("The class entry grid cannot be opened: %1.").arg(e.reason()));
+    if (!Controls::guarded([&] { classes = ClassTable::classes(); },
+                           {QStringLiteral("The class entry grid cannot be opened")}))
         return false;
-    }
     for (const ClassTable::Class& c : classes)
         m_classLimit[c.ClassNumber] = c.MaxEntries;
     std::optional<TeamStore::Team> team;

@@ -345,10 +345,15 @@ QString arrayName(const QString& name, int index) {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
-void showDatabaseError(const QString& reason) {
-    Messages::notice(
-        QStringLiteral("The database could not complete this action: %1.\n\nNothing was changed.")
-            .arg(reason));
+void showDatabaseError(const DbError& error, const ErrorTexts& texts) {
+    if (!texts.duplicate.isEmpty() && error.isUniqueViolation())
+        Messages::notice(texts.duplicate);
+    else if (!texts.failed.isEmpty())
+        Messages::notice(texts.failed + QStringLiteral(": ") + error.reason() + QLatin1Char('.'));
+    else
+        Messages::notice(QStringLiteral("The database could not complete this action: "
+                                        "%1.\n\nNothing was changed.")
+                             .arg(error.reason()));
 }
 
 } // namespace Controls

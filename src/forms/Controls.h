@@ -2,6 +2,7 @@
 
 #include "core/GridGeometry.h"
 #include "data/ClassTable.h"
+#include "data/DbError.h"
 
 #include <QFont>
 #include <QString>
@@ -109,21 +110,27 @@ void tabOrder(const QVector<std::pair<int, QWidget*>>& controls);
 // The run of a control array: "RiderListBoxArray(3)".
 QString arrayName(const QString& name, int index);
 
-// Runs `action` on a slot that reaches the database: a DbError becomes a notice giving the
-// database's reason. Returns false when the action failed.
-template <typename Action> bool guarded(Action&& action);
-void showDatabaseError(const QString& reason);
+// What a screen says when the database refuses or fails: `failed` opens the sentence that
+// gives the database's reason ("The placings cannot be entered"), the standard sentence when
+// empty; `duplicate`, when given, is said instead when a unique rule refused the row.
+struct ErrorTexts {
+    QString failed = {};
+    QString duplicate = {};
+};
+
+// The one way a screen reports a database error: runs `action` on a slot that reaches the
+// database, and a DbError becomes one notice. Returns false when the action failed.
+template <typename Action> bool guarded(Action&& action, const ErrorTexts& texts = {});
+void showDatabaseError(const DbError& error, const ErrorTexts& texts = {});
 
 } // namespace Controls
 
-#include "data/DbError.h"
-
-template <typename Action> bool Controls::guarded(Action&& action) {
+template <typename Action> bool Controls::guarded(Action&& action, const ErrorTexts& texts) {
     try {
         action();
         return true;
     } catch (const DbError& e) {
-        showDatabaseError(e.reason());
+        showDatabaseError(e, texts);
         return false;
     }
 }

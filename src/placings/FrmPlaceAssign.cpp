@@ -59,12 +59,9 @@ bool FrmPlaceAssign::InitializeForm(const ClassRun& run) {
     TxtRing->setText(QString::number(run.Ring));
     TxtWeek->setText(QString::number(run.Week));
     QVector<ClassTable::Class> classes;
-    try {
-        classes = ClassTable::classes();
-    } catch (const DbError& e) {
-        Messages::notice(QStringLiteral("The placings cannot be entered: %1.").arg(e.reason()));
+    if (!Controls::guarded([&] { classes = ClassTable::classes(); },
+                           {QStringLiteral("The placings cannot be entered")}))
         return false;
-    }
     if (classNumber < 1 || classNumber > classes.size())
         return false;
     const ClassTable::Class& c = classes.at(classNumber - 1);

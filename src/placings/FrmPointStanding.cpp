@@ -40,14 +40,13 @@ bool FrmPointStanding::InitializeForm(qint16 meet) {
     m_week = meet;
     LblDistrict->setText(QStringLiteral("District ") + AppState::DistrictNum);
     QVector<ClassTable::Class> classes;
-    try {
-        classes = ClassTable::classes();
-        m_teams = TeamStore::teamsByDivision();
-    } catch (const DbError& e) {
-        Messages::notice(
-            QStringLiteral("The point standings cannot be shown: %1.").arg(e.reason()));
+    if (!Controls::guarded(
+            [&] {
+                classes = ClassTable::classes();
+                m_teams = TeamStore::teamsByDivision();
+            },
+            {QStringLiteral("The point standings cannot be shown")}))
         return false;
-    }
     if (m_teams.isEmpty()) {
         Messages::notice(QStringLiteral("This error should not be reached"));
         return false;

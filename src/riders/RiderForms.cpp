@@ -1,8 +1,8 @@
 #include "riders/RiderForms.h"
 
+#include "data/DbError.h"
 #include "forms/Controls.h"
 #include "forms/Messages.h"
-#include "data/DbError.h"
 #include "teams/TeamStore.h"
 
 #include <QComboBox>
@@ -51,16 +51,7 @@ RiderStore::Rider typedRider(const Boxes& boxes, qint32 teamCode) {
 }
 
 bool save(const std::function<void()>& store) {
-    try {
-        store();
-        return true;
-    } catch (const DbError& e) {
-        if (e.isUniqueViolation())
-            Messages::notice(kDuplicateNumber);
-        else
-            Controls::showDatabaseError(e.reason());
-        return false;
-    }
+    return Controls::guarded(store, {QString(), kDuplicateNumber});
 }
 
 } // namespace RiderForms
