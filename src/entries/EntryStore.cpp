@@ -23,10 +23,6 @@ QVector<Rider> riders(qint32 teamCode) {
                             {teamCode}, readRider);
 }
 
-bool teamHasRiders(qint32 teamCode) {
-    return Sql::exists("SELECT 1 FROM TblPerson WHERE TeamCode = ?", {teamCode});
-}
-
 QVector<Entry> entries(qint32 teamCode, qint16 week) {
     return Sql::rows<Entry>(
         "SELECT TblEntry.ClassNumber, TblPerson.RiderNumber FROM TblEntry"

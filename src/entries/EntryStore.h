@@ -26,7 +26,6 @@ struct Pairing {
 
 // The riders of a team in rider-number order (as text).
 QVector<Rider> riders(qint32 teamCode);
-bool teamHasRiders(qint32 teamCode);
 // The stored entries and pairings of a team's riders at a meet.
 QVector<Entry> entries(qint32 teamCode, qint16 week);
 QVector<Pairing> pairings(qint32 teamCode, qint16 week);

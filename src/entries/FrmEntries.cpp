@@ -52,7 +52,7 @@ void FrmEntries::CmdSubmit_Click() {
     }
     m_teamCode = m_teams.at(position).TeamCode;
     bool hasRiders = false;
-    if (!Controls::guarded([&] { hasRiders = EntryStore::teamHasRiders(m_teamCode); }))
+    if (!Controls::guarded([&] { hasRiders = TeamStore::teamHasRiders(m_teamCode); }))
         return;
     if (!hasRiders) {
         Messages::notice(QStringLiteral("There are currently no riders for the selected team."));

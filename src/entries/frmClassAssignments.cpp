@@ -95,7 +95,7 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
         }))
         return false;
     if (team) {
-        TxtTeam->setText(team->TeamName + QStringLiteral(" (") + team->Division + ")");
+        TxtTeam->setText(TeamStore::teamLine(*team));
         TxtTeam->setCursorPosition(0); // a long name shows its beginning
     }
     if (m_riders.isEmpty()) {

@@ -90,12 +90,7 @@ void FrmRiderEdit::InitializeRecord(const QString& riderNumber) {
     RiderListBoxArray[5]->setText(rider->Zip);
     RiderListBoxArray[0]->setText(rider->RiderNumber);
     // A rider whose team is gone opens with no team chosen.
-    int position = -1;
-    for (int k = 0; k < m_teams.size() && position < 0; ++k) {
-        if (m_teams.at(k).TeamCode == rider->TeamCode)
-            position = k;
-    }
-    LbTeamCode->setCurrentIndex(position);
+    LbTeamCode->setCurrentIndex(TeamStore::positionOf(m_teams, rider->TeamCode));
 }
 
 void FrmRiderEdit::CmdUpdate_Click() {

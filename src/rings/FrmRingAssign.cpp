@@ -70,9 +70,8 @@ void FrmRingAssign::BuildTeamRows() {
     // Every row is made at the last place of the view; placing the view shows those in it.
     const QPoint labelHome = labelAt(kRowsInView), frameHome = frameAt(kRowsInView);
     for (const TeamStore::Team& team : m_teams) {
-        LblTeamArray.add(label(this, QString(),
-                               team.TeamName + QStringLiteral(" (") + team.Division + ")",
-                               labelHome.x(), labelHome.y(), 2535, 255));
+        LblTeamArray.add(label(this, QString(), TeamStore::teamLine(team), labelHome.x(),
+                               labelHome.y(), 2535, 255));
         QWidget* group = FrameArray.add(
             frame(this, QString(), frameHome.x(), frameHome.y(), frameWidth(m_rings), 495));
         for (int r = 1; r <= m_rings; ++r)
@@ -91,11 +90,7 @@ void FrmRingAssign::LoadRingAssignments() {
         return;
     QStringList lost;
     for (const RingStore::Assignment& row : stored) {
-        int row0 = -1;
-        for (int p = 0; p < m_teams.size() && row0 < 0; ++p) {
-            if (m_teams.at(p).TeamCode == row.TeamCode)
-                row0 = p;
-        }
+        const int row0 = TeamStore::positionOf(m_teams, row.TeamCode);
         if (row0 < 0)
             continue; // the team is gone; the next Submit drops the row
         if (row.RingNumber < 1 || row.RingNumber > m_rings) {

@@ -70,11 +70,7 @@ void FrmTeamSelect::Form_Activate() {
     LblCurrentTeam->clear();
     for (const TeamStore::Team& team : m_teamRows)
         CbTeam->addItem(TeamStore::teamLine(team));
-    int line = -1;
-    for (int k = 0; k < m_teamRows.size() && line < 0; ++k) {
-        if (m_teamRows.at(k).TeamCode == m_currentTeamCode)
-            line = k;
-    }
+    const int line = TeamStore::positionOf(m_teamRows, m_currentTeamCode);
     CbTeam->setCurrentIndex(line);
     if (line >= 0)
         CbTeam_Click(line);

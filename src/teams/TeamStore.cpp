@@ -66,6 +66,14 @@ QString teamLine(const Team& team) {
     return team.TeamName + QStringLiteral(" (") + team.Division + QStringLiteral(")");
 }
 
+int positionOf(const QVector<Team>& teams, qint32 teamCode) {
+    for (int k = 0; k < teams.size(); ++k) {
+        if (teams.at(k).TeamCode == teamCode)
+            return k;
+    }
+    return -1;
+}
+
 QVector<Coach> coaches(qint32 teamCode) {
     // "Head Coach" sorts after "Assistant Coach": descending puts head coaches first.
     return Sql::rows<Coach>(QStringLiteral("SELECT %1 FROM TblCoach WHERE TeamCode = ?"

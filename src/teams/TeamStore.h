@@ -26,6 +26,9 @@ QVector<Team> teamsByDivision();
 std::optional<Team> findTeam(qint32 teamCode);
 // "Riverside (B)".
 QString teamLine(const Team& team);
+// The position of the team with code `teamCode` in `teams`, or -1: teams are told apart by
+// their code, never by their name.
+int positionOf(const QVector<Team>& teams, qint32 teamCode);
 
 // The coaches of one team: head coaches first, then by last name.
 QVector<Coach> coaches(qint32 teamCode);
