@@ -63,56 +63,6 @@ class TestEntries : public QObject {
 private slots:
     void initTestCase() { initTestApplication(); }
 
-    void gridGeometry_data() {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<int>("riders");
-        // columns rows | vertical and horizontal lines: how many, the first's start, the last's
-        // end | bar maxima (- hidden) | scrolled to the end: columns and rows in view, the last
-        // rider's partner list; Apply's and Cancel's left, their top
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("800 x 600, 5 riders")
-            << QSize(12000, 9000) << 5
-            << "14 8 | 14 2635 100 10435 4750 | 6 360 1750 11035 4750 | - 5 | 6 19 1 5 10560 4275 "
-               "3058.5 7024.5 7125";
-        QTest::newRow("800 x 600, 20 riders")
-            << QSize(12000, 9000) << 20
-            << "14 8 | 14 2635 100 10435 6550 | 9 360 1750 11035 6550 | 12 5 | 6 19 13 20 10560 "
-               "6075 3058.5 7024.5 7125";
-        QTest::newRow("1024 x 768, 20 riders")
-            << QSize(15360, 11520) << 20
-            << "20 13 | 19 2635 100 13435 9550 | 14 360 1750 14035 9550 | 7 - | 1 19 8 20 13560 "
-               "9075 4178.5 9264.5 9645";
-    }
-    void gridGeometry() {
-        QFETCH(QSize, screen);
-        QFETCH(int, riders);
-        QFETCH(QString, expected);
-        const QRect window = GridGeometry::window(screen.width(), screen.height());
-        const int w = window.width(), h = window.height();
-        const Capacity c = capacity(w, h, riders);
-        const Bar down = verticalBar(w, h, c.visibleRows, riders);
-        const Bar across = horizontalBar(w, h, c.visibleColumns);
-        const View end = view(c, riders, across.maximum, down.maximum);
-        const Buttons b = buttons(w, h);
-        QCOMPARE(numbers(c.visibleColumns, c.visibleRows) + " | " + lineSet(verticalLines(c)) +
-                     " | " + lineSet(horizontalLines(c)) + " | " + barMaximum(down) + " " +
-                     barMaximum(across) + " | " +
-                     numbers(end.columns.first, end.columns.last, end.rows.first, end.rows.last) +
-                     " " + placeOf(cellPlace(kLayout, riders, kColumns, end)) + " " +
-                     numbers(b.applyLeft, b.cancelLeft, b.top),
-                 expected);
-        // Box 54 is row 3's class 18; halves round to the even neighbour. Scrolled one column
-        // and one row on, the view puts the heading of column 2 and the label of row 2 first
-        // and shows nothing of row 1.
-        const View next = view(c, riders, 1, 1);
-        QCOMPARE(
-            numbers(boxIndex(3, 18), classOfBox(55), roundHalfEven(12.5), roundHalfEven(13.5)) +
-                " | " + placeOf(headingPlace(kLayout, 2, next)) + " " +
-                placeOf(rowLabelPlace(kLayout, 2, next)) + " " +
-                placeOf(cellPlace(kLayout, 1, 2, next)),
-            "54 1 12 14 | 2760 100 360 1875 -");
-    }
-
     void gridIsNotOpenedWithoutATeamRidersOrClassTable() {
         TestProgram program(addDistrict);
         // No team chosen, then Fox Run (the first line) without riders, then Oak Ridge with

@@ -1,8 +1,8 @@
 // Saves and start-ups under real faults: a full disk, a database the user may not write, a
 // journal that cannot be made, a lock held by another program.
-#include "forms/Controls.h"
 #include "app/Startup.h"
 #include "data/Backups.h"
+#include "forms/Controls.h"
 #include "support/Faults.h"
 #include "support/TestProgram.h"
 #include "support/WriteLock.h"

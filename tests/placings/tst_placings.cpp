@@ -174,49 +174,6 @@ private slots:
         QCOMPARE(control<QComboBox>(window("FrmAssignments"), "CbClass")->currentIndex(), 3);
     }
 
-    void standingsGeometry_data() {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<int>("teams");
-        // columns rows | vertical, horizontal and middle lines: how many, the first's start, the
-        // last's end | bar maxima | the last place and points boxes of the view and, scrolled to
-        // the end, the cell they show and the heading of class 18
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("800 x 600, 20 teams")
-            << QSize(12000, 9000) << 20
-            << "13 8 | 14 2400 100 10785 7460 | 9 200 1700 10785 7460 | 8 2400 2050 10785 7090 | "
-               "12 5 | 10220 6790 10220 7150 360 10270 100";
-        QTest::newRow("800 x 600, 5 teams")
-            << QSize(12000, 9000) << 5
-            << "13 8 | 14 2400 100 10785 5300 | 6 200 1700 10785 5300 | 5 2400 2050 10785 4930 | "
-               "- 5 | 10220 4630 10220 4990 90 10270 100";
-        QTest::newRow("1280 x 1024, 20 teams")
-            << QSize(19200, 15360) << 20
-            << "25 17 | 19 2400 100 14010 13940 | 18 200 1700 14010 13940 | 17 2400 2050 14010 "
-               "13570 | 3 - | 13445 13270 13445 13630 360 13495 100";
-    }
-    void standingsGeometry() {
-        using namespace Standings;
-        QFETCH(QSize, screen);
-        QFETCH(int, teams);
-        QFETCH(QString, expected);
-        const QRect window = GridGeometry::window(screen.width(), screen.height());
-        const int w = window.width(), h = window.height();
-        const Grid g = grid(w, h, teams);
-        const Bar down = verticalBar(w, h, g.rowsShown, teams);
-        const Bar across = horizontalBar(w, h, g.colsShown);
-        const View end = view(g, teams, across.maximum, down.maximum);
-        const int last = g.rowsInView * g.columnsInView;
-        const Cell shown = cellShownAt(last, g, end);
-        QCOMPARE(numbers(g.colsShown, g.rowsShown) + " | " + lineSet(verticalLines(g)) + " | " +
-                     lineSet(horizontalLines(g)) + " | " + lineSet(middleLines(g)) + " | " +
-                     barMaximum(down) + " " + barMaximum(across) + " | " +
-                     numbers(placeBoxAt(last, g).x(), placeBoxAt(last, g).y(),
-                             pointsBoxAt(last, g).x(), pointsBoxAt(last, g).y(),
-                             boxIndex(shown.team, shown.classNumber)) +
-                     " " + placeOf(headingPlace(kLayout, 18, end)),
-                 expected);
-    }
-
     void standingsShowEachTeamsPlacesAndPointsAsScrolled() {
         TestProgram program;
         AppState::ScreenWidth = 12000;

@@ -8,12 +8,6 @@
 
 namespace {
 
-// What `section` placed on page `page`, a line each: "left,top widthxheight points "text"".
-QStringList traced(const QVector<Report::Page>& pages, int page, const QString& section) {
-    const QRegularExpression start(QString("^%1 %2 ").arg(page).arg(section));
-    return Report::trace(pages).split('\n').filter(start).replaceInStrings(start, "");
-}
-
 QStringList fieldOf(const QVector<Report::Row>& rows, const char* column) {
     QStringList out;
     for (const Report::Row& row : rows)
@@ -27,40 +21,6 @@ class TestReports : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
-
-    void pagesRepeatTheirHeadersAndNeverSplitARow() {
-        TestProgram program;
-        const Report::Definition& riders = Reports::design(Reports::Kind::RiderList).layout;
-        QVector<Report::Row> rows;
-        for (int k = 1; k <= 30; ++k)
-            rows.push_back(Report::Row(
-                riders.columns, {QString::number(k), QVariant(), QVariant(), QString(200, 'W')}));
-        const auto pages = Report::layout(riders, rows);
-        // Body 12960 twips: a header of 390, then 23 rows of 528.
-        QCOMPARE(pages.size(), 2);
-        const QString heading = traced(pages, 2, "PageHeader").first();
-        QVERIFY2(heading.startsWith("1584,1584 ") && heading.endsWith("\"RiderNumber:\""),
-                 qPrintable(heading));
-        QCOMPARE(traced(pages, 1, "Detail").size(), 23 * 4);
-        QCOMPARE(traced(pages, 2, "Detail").first(), "1584,1974 1008x240 8.25 \"24\"");
-        // Empty sections take no room and print nothing.
-        QVERIFY(traced(pages, 1, "ReportHeader").isEmpty() &&
-                traced(pages, 2, "PageFooter").isEmpty());
-        // A team name wider than the page is shortened with an ellipsis, never cut silently.
-        QVERIFY(traced(pages, 1, "Detail").at(3).endsWith(QString::fromUtf8("…\"")));
-    }
-
-    // Every column a report prints is among those its query delivers: the queries run on the
-    // delivered database, whose empty tables still name their columns.
-    void everyReportsQueryDeliversTheColumnsItPrints() {
-        TestProgram program;
-        try {
-            for (const Reports::Design& design : Reports::designs())
-                Reports::read(design, QVariantList(design.values));
-        } catch (const Report::UnknownColumn& e) {
-            QFAIL(e.what());
-        }
-    }
 
     void standingsGroupTeamsWithTheirTotalsNumberThePagesAndAreSaved() {
         TestProgram program;

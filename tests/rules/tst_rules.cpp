@@ -1,5 +1,10 @@
-// The rules of the core, without a window: who may ride the relay with whom.
+// The rules of the core, without a window: the grids' geometry, the report layout and who
+// may ride the relay with whom.
+#include "core/GridGeometry.h"
+#include "entries/EntryGrid.h"
 #include "entries/RelayRule.h"
+#include "placings/Standings.h"
+#include "reports/Reports.h"
 #include "support/TestDistrict.h"
 
 namespace {
@@ -24,6 +29,134 @@ class TestRules : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestPaths(); }
+
+    void gridGeometry_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("riders");
+        // columns rows | vertical and horizontal lines: how many, the first's start, the last's
+        // end | bar maxima (- hidden) | scrolled to the end: columns and rows in view, the last
+        // rider's partner list; Apply's and Cancel's left, their top
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("800 x 600, 5 riders")
+            << QSize(12000, 9000) << 5
+            << "14 8 | 14 2635 100 10435 4750 | 6 360 1750 11035 4750 | - 5 | 6 19 1 5 10560 4275 "
+               "3058.5 7024.5 7125";
+        QTest::newRow("800 x 600, 20 riders")
+            << QSize(12000, 9000) << 20
+            << "14 8 | 14 2635 100 10435 6550 | 9 360 1750 11035 6550 | 12 5 | 6 19 13 20 10560 "
+               "6075 3058.5 7024.5 7125";
+        QTest::newRow("1024 x 768, 20 riders")
+            << QSize(15360, 11520) << 20
+            << "20 13 | 19 2635 100 13435 9550 | 14 360 1750 14035 9550 | 7 - | 1 19 8 20 13560 "
+               "9075 4178.5 9264.5 9645";
+    }
+    void gridGeometry() {
+        using namespace EntryGrid;
+        QFETCH(QSize, screen);
+        QFETCH(int, riders);
+        QFETCH(QString, expected);
+        const QRect window = GridGeometry::window(screen.width(), screen.height());
+        const int w = window.width(), h = window.height();
+        const Capacity c = capacity(w, h, riders);
+        const Bar down = verticalBar(w, h, c.visibleRows, riders);
+        const Bar across = horizontalBar(w, h, c.visibleColumns);
+        const View end = view(c, riders, across.maximum, down.maximum);
+        const Buttons b = buttons(w, h);
+        QCOMPARE(numbers(c.visibleColumns, c.visibleRows) + " | " + lineSet(verticalLines(c)) +
+                     " | " + lineSet(horizontalLines(c)) + " | " + barMaximum(down) + " " +
+                     barMaximum(across) + " | " +
+                     numbers(end.columns.first, end.columns.last, end.rows.first, end.rows.last) +
+                     " " + placeOf(cellPlace(kLayout, riders, kColumns, end)) + " " +
+                     numbers(b.applyLeft, b.cancelLeft, b.top),
+                 expected);
+        // Box 54 is row 3's class 18; halves round to the even neighbour. Scrolled one column
+        // and one row on, the view puts the heading of column 2 and the label of row 2 first
+        // and shows nothing of row 1.
+        const View next = view(c, riders, 1, 1);
+        QCOMPARE(
+            numbers(boxIndex(3, 18), classOfBox(55), roundHalfEven(12.5), roundHalfEven(13.5)) +
+                " | " + placeOf(headingPlace(kLayout, 2, next)) + " " +
+                placeOf(rowLabelPlace(kLayout, 2, next)) + " " +
+                placeOf(cellPlace(kLayout, 1, 2, next)),
+            "54 1 12 14 | 2760 100 360 1875 -");
+    }
+
+    void standingsGeometry_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("teams");
+        // columns rows | vertical, horizontal and middle lines: how many, the first's start, the
+        // last's end | bar maxima | the last place and points boxes of the view and, scrolled to
+        // the end, the cell they show and the heading of class 18
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("800 x 600, 20 teams")
+            << QSize(12000, 9000) << 20
+            << "13 8 | 14 2400 100 10785 7460 | 9 200 1700 10785 7460 | 8 2400 2050 10785 7090 | "
+               "12 5 | 10220 6790 10220 7150 360 10270 100";
+        QTest::newRow("800 x 600, 5 teams")
+            << QSize(12000, 9000) << 5
+            << "13 8 | 14 2400 100 10785 5300 | 6 200 1700 10785 5300 | 5 2400 2050 10785 4930 | "
+               "- 5 | 10220 4630 10220 4990 90 10270 100";
+        QTest::newRow("1280 x 1024, 20 teams")
+            << QSize(19200, 15360) << 20
+            << "25 17 | 19 2400 100 14010 13940 | 18 200 1700 14010 13940 | 17 2400 2050 14010 "
+               "13570 | 3 - | 13445 13270 13445 13630 360 13495 100";
+    }
+    void standingsGeometry() {
+        using namespace Standings;
+        QFETCH(QSize, screen);
+        QFETCH(int, teams);
+        QFETCH(QString, expected);
+        const QRect window = GridGeometry::window(screen.width(), screen.height());
+        const int w = window.width(), h = window.height();
+        const Grid g = grid(w, h, teams);
+        const Bar down = verticalBar(w, h, g.rowsShown, teams);
+        const Bar across = horizontalBar(w, h, g.colsShown);
+        const View end = view(g, teams, across.maximum, down.maximum);
+        const int last = g.rowsInView * g.columnsInView;
+        const Cell shown = cellShownAt(last, g, end);
+        QCOMPARE(numbers(g.colsShown, g.rowsShown) + " | " + lineSet(verticalLines(g)) + " | " +
+                     lineSet(horizontalLines(g)) + " | " + lineSet(middleLines(g)) + " | " +
+                     barMaximum(down) + " " + barMaximum(across) + " | " +
+                     numbers(placeBoxAt(last, g).x(), placeBoxAt(last, g).y(),
+                             pointsBoxAt(last, g).x(), pointsBoxAt(last, g).y(),
+                             boxIndex(shown.team, shown.classNumber)) +
+                     " " + placeOf(headingPlace(kLayout, 18, end)),
+                 expected);
+    }
+
+    void pagesRepeatTheirHeadersAndNeverSplitARow() {
+        TestDistrict program;
+        const Report::Definition& riders = Reports::design(Reports::Kind::RiderList).layout;
+        QVector<Report::Row> rows;
+        for (int k = 1; k <= 30; ++k)
+            rows.push_back(Report::Row(
+                riders.columns, {QString::number(k), QVariant(), QVariant(), QString(200, 'W')}));
+        const auto pages = Report::layout(riders, rows);
+        // Body 12960 twips: a header of 390, then 23 rows of 528.
+        QCOMPARE(pages.size(), 2);
+        const QString heading = traced(pages, 2, "PageHeader").first();
+        QVERIFY2(heading.startsWith("1584,1584 ") && heading.endsWith("\"RiderNumber:\""),
+                 qPrintable(heading));
+        QCOMPARE(traced(pages, 1, "Detail").size(), 23 * 4);
+        QCOMPARE(traced(pages, 2, "Detail").first(), "1584,1974 1008x240 8.25 \"24\"");
+        // Empty sections take no room and print nothing.
+        QVERIFY(traced(pages, 1, "ReportHeader").isEmpty() &&
+                traced(pages, 2, "PageFooter").isEmpty());
+        // A team name wider than the page is shortened with an ellipsis, never cut silently.
+        QVERIFY(traced(pages, 1, "Detail").at(3).endsWith(QString::fromUtf8("…\"")));
+    }
+
+    // Every column a report prints is among those its query delivers: the queries run on the
+    // delivered database, whose empty tables still name their columns.
+    void everyReportsQueryDeliversTheColumnsItPrints() {
+        TestDistrict program;
+        try {
+            for (const Reports::Design& design : Reports::designs())
+                Reports::read(design, QVariantList(design.values));
+        } catch (const Report::UnknownColumn& e) {
+            QFAIL(e.what());
+        }
+    }
 
     void relayRowsStopAtTheFirstProblem_data() {
         // Partners of rows 1 to 4: "_" none listed, "-" a row not in the relay, "!" ends a text

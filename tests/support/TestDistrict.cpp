@@ -60,6 +60,11 @@ QString printed(const QVector<Report::Page>& pages, const QString& sections, int
     return out.join(' ');
 }
 
+QStringList traced(const QVector<Report::Page>& pages, int page, const QString& section) {
+    const QRegularExpression start(QString("^%1 %2 ").arg(page).arg(section));
+    return Report::trace(pages).split('\n').filter(start).replaceInStrings(start, "");
+}
+
 QString stored(const QString& sql, const QVariantList& values) {
     QSqlQuery q = Sql::run(sql, values);
     if (!q.next())

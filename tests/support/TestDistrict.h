@@ -68,6 +68,9 @@ template <typename Place> QString placeOf(const Place& place) {
 // every page when 0, joined by spaces.
 QString printed(const QVector<Report::Page>& pages, const QString& sections, int page = 0);
 
+// What `section` placed on page `page`, a line each: "left,top widthxheight points "text"".
+QStringList traced(const QVector<Report::Page>& pages, int page, const QString& section);
+
 // The columns of the first row of `sql` joined with "|", or "<none>" when there is no row.
 QString stored(const QString& sql, const QVariantList& values = {});
 // The first column of the first row of `sql` as a number; 0 when there is no row.
