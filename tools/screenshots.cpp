@@ -1,9 +1,11 @@
 // coltstracker-screenshots PROGRAM_FOLDER OUT_FOLDER: pictures of every screen of a meet, for
 // the guide in the README, taken on the district in the program folder (made with
 // coltstracker-district). tools/screenshots.sh runs it under Xvfb.
+#include "app/FrmBackups.h"
 #include "app/FrmMain.h"
 #include "app/FrmSettings.h"
 #include "core/AppState.h"
+#include "data/Backups.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
 #include "entries/FrmEntries.h"
@@ -129,5 +131,10 @@ int main(int argc, char* argv[]) {
     auto* report = ReportWindow::open(Reports::Kind::TeamStandings, Reports::teamStandings());
     child<QPrintPreviewWidget>(report, "Preview")->fitToWidth();
     shoot(report, "13-team-standings.png");
+    report->hide();
+    AppState::DBPath = QDir(args.at(1)).filePath(DatabaseFile::kFileName);
+    if (!Backups::write(Sql::db(), AppState::DBPath).ok())
+        return 1;
+    shoot(new FrmBackups, "14-backups.png");
     return 0;
 }
