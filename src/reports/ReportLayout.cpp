@@ -59,6 +59,8 @@ public:
                 while (end < rows.size() && rows.at(end).at(by) == rows.at(start).at(by))
                     ++end;
                 const QVector<Row> group = rows.mid(start, end - start);
+                keepTogether(m_def.groupHeader.height + int(group.size()) * m_def.detail.height +
+                             m_def.groupFooter.height);
                 place(QStringLiteral("GroupHeader"), m_def.groupHeader, &group.first(), group);
                 for (const Row& row : group)
                     place(QStringLiteral("Detail"), m_def.detail, &row, group);
@@ -84,6 +86,16 @@ private:
     void finishPage() {
         m_y = bodyBottom();
         put(QStringLiteral("PageFooter"), m_def.pageFooter, nullptr, {});
+    }
+
+    // A group starts on a new page when it does not fit on this one but fits on a page of its
+    // own, so that its header and its footer (a team and its total) are read together.
+    void keepTogether(int height) {
+        const int freshTop = kBodyTop + m_def.pageHeader.height;
+        if (m_y + height > bodyBottom() && m_y > m_pageTop && freshTop + height <= bodyBottom()) {
+            finishPage();
+            newPage();
+        }
     }
 
     // A section in the body: never split; on a new page when it does not fit.

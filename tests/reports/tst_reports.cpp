@@ -47,8 +47,13 @@ private slots:
                                    "Total Points: 3 Team 03 A") &&
                      groups.endsWith("Team 25 A Total Points: 26") && groups.count("Team") == 26,
                  qPrintable(groups));
-        for (int p = 1; p <= 3; ++p)
+        // Each page's teams end with their totals on that page; a page that has room for a team's
+        // name but not for its total leaves the team to the next.
+        for (int p = 1; p <= 3; ++p) {
             QCOMPARE(printed(pages, "PageFooter", p), QString("Page %1 of 3").arg(p));
+            QCOMPARE(printed(pages, "GroupHeader", p).count("Team"),
+                     printed(pages, "GroupFooter", p).count("Total"));
+        }
         QCOMPARE(traced(pages, 1, "ReportHeader"),
                  QStringList{"4752,1584 2595x420 15.75b \"Point Standings\""});
         QCOMPARE(traced(pages, 3, "ReportFooter").size(), 1);
