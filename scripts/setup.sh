@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev
-    fonts-liberation fontconfig poppler-utils desktop-file-utils
+    fonts-liberation fontconfig poppler-utils desktop-file-utils clang-format
     xvfb xauth
 )
 

@@ -2,11 +2,11 @@
 // program folder (made with coltstracker-district), from the click on Search to the filled
 // list, and prints the median of each kind of search. Runs offscreen unless told otherwise.
 #include "BenchSupport.h"
-#include "core/AppState.h"
-#include "forms/Fonts.h"
 #include "app/FrmMain.h"
+#include "core/AppState.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "forms/Fonts.h"
 #include "riders/FrmRiderSearch.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "app/FrmMain.h"
 
+#include "app/FrmSettings.h"
 #include "core/AppState.h"
+#include "entries/FrmEntries.h"
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
-#include "app/FrmSettings.h"
 #include "forms/Messages.h"
-#include "entries/FrmEntries.h"
 #include "placings/FrmAssignments.h"
 #include "reports/ReportWindow.h"
 #include "riders/FrmRiderSearch.h"

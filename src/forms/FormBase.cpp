@@ -1,8 +1,8 @@
 #include "forms/FormBase.h"
 
 #include "core/AppState.h"
-#include "forms/Fonts.h"
 #include "core/Twips.h"
+#include "forms/Fonts.h"
 #include "forms/WindowConventions.h"
 
 #include "forms/Messages.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/FormBase.h"
 #include "data/ClassTable.h"
+#include "forms/FormBase.h"
 
 class QComboBox;
 class QLabel;

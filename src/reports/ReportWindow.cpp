@@ -121,6 +121,12 @@ ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) 
     }
 }
 
+// The printer has no parent to take it; the preview that draws on it goes first.
+ReportWindow::~ReportWindow() {
+    delete m_preview;
+    delete m_printer;
+}
+
 void ReportWindow::fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions) {
     m_rows = rows;
     m_pages = Report::layout(Reports::design(m_kind).layout, rows, captions);

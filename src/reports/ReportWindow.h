@@ -21,6 +21,7 @@ public:
                               const QHash<QString, QString>& captions = {});
     // The window of report `kind` when it is open.
     static ReportWindow* find(Reports::Kind kind);
+    ~ReportWindow() override;
 
     const QVector<Report::Page>& pages() const { return m_pages; }
     const QVector<Report::Row>& rows() const { return m_rows; }
