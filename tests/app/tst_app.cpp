@@ -3,12 +3,11 @@
 #include "app/Startup.h"
 #include "core/Twips.h"
 #include "data/Backups.h"
-#include "forms/ControlArray.h"
+#include "forms/Controls.h"
 #include "forms/FormBase.h"
 #include "support/Faults.h"
 #include "support/TestProgram.h"
 
-#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -24,8 +23,8 @@ QString header() {
 }
 
 // Spoils the program's folder as `fault` says: the database "missing", "text", "truncate"d
-// or "damage"d all through, an "index" out of step, a "backup" folder that is a file, or a
-// statement run on it.
+// or "damage"d all through, an "index" out of step, "older" (with "one partner twice"), a
+// "backup" folder that is a file, or a statement run on it.
 bool spoil(TestProgram& program, QString fault) {
     const QString path = program.databasePath();
     QFile file(fault == "backup" ? Backups::folderFor(path) : path);
@@ -45,6 +44,12 @@ bool spoil(TestProgram& program, QString fault) {
         Sql::run("PRAGMA writable_schema = ON");
         fault = "UPDATE sqlite_schema SET sql = 'CREATE INDEX IdxPersonTeam ON TblPerson"
                 " (LastName)' WHERE name = 'IdxPersonTeam'";
+    }
+    if (fault.startsWith("older")) {
+        for (const QString& statement : kOlderVersion)
+            Sql::run(statement);
+        fault = QString("INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber) VALUES ") +
+                (fault.endsWith("twice") ? "(1, '1', '9'), (1, '2', '9')" : "(1, '1', '9')");
     }
     Sql::run(fault != "damage" ? fault
                                : "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n"
@@ -90,6 +95,9 @@ private slots:
         unusable("a table missing", "DROP TABLE TblRing", "is incomplete and cannot be used");
         unusable("a column missing", "ALTER TABLE TblPerson DROP COLUMN Zip",
                  "the table TblPerson has no column Zip");
+        unusable("older, one partner twice", "older, one partner twice",
+                 "\"%1\" could not be brought up to date");
+        row("older, brought up to date", {"4", "2"}, 2, "", "older");
         row("backup that fails is reported once", {"4", "2"}, 2,
             "ColtsTracker could not write its automatic backup", "backup");
     }
@@ -115,8 +123,11 @@ private slots:
             QVERIFY(visibleWindows().isEmpty() && text.contains(path));
             QCOMPARE(QFile::exists(path), fault != "missing");
             QCOMPARE(fileBytes(path), before);
+            if (fault.startsWith("older")) // copied before the upgrade was tried
+                QCOMPARE(Backups::existing(path).size(), 1);
             return;
         }
+        QCOMPARE(::stored("PRAGMA user_version"), "2");
         QCOMPARE(AppState::NumRings, qint16(numRings));
         QCOMPARE(AppState::DistrictNum, numRings ? stored[0] : QString());
         QCOMPARE(visibleWindows(), QStringList{numRings ? "FrmMain" : "FrmSettings"});
@@ -337,25 +348,6 @@ private slots:
         QCOMPARE(AppState::DistrictNum + "/" + QString::number(AppState::NumRings), "10/2");
     }
 
-    void textThatDoesNotFitABoxIsNeverCutSilently() {
-        TestProgram program(false);
-        QWidget form;
-        auto* box = Controls::textBox(&form, "TxtName", 0, 0, 1000, 300, 50);
-        QApplication::clipboard()->setText(QString(40000, 'y'));
-        box->setFocus();
-        QTest::keySequence(box, QKeySequence::Paste);
-        for (int k = 0; k < 3; ++k) // keys pressed at the limit before the notice shows
-            QTest::keyClick(box, Qt::Key_Z);
-        settle();
-        QCOMPARE(box->text(), QString(50, 'y'));
-        box->clear();
-        QTest::keyClicks(box, "fits");
-        settle();
-        QCOMPARE(program.presenter.texts(),
-                 QStringList{"This box holds at most 50 characters, so the text was not taken "
-                             "in full. Check the box before you save."});
-    }
-
     void gridScreensAreGivenByTheirOuterSize() {
         // The outer sizes the grids take on screens of 800 x 600 and 1024 x 768.
         for (const auto& [w, h] : {std::pair{11900, 8400}, {15260, 10920}}) {
@@ -366,23 +358,6 @@ private slots:
             // The frame and title take their part: the client area is smaller.
             QVERIFY(Twips::fromPixels(form.width()) < w && Twips::fromPixels(form.height()) < h);
         }
-    }
-
-    void controlArrayElementsAreNamedAndReportTheirIndex() {
-        QWidget form;
-        ControlArray<QRadioButton> options("ObArray");
-        QVector<int> clicked;
-        options.add(Controls::optionButton(&form, "", "", 0, 0, 255, 255));
-        options.connectEach(&QRadioButton::clicked, [&](int index) { clicked << index; });
-        for (int k = 0; k < 2; ++k) // made later, and hidden: named and connected all the same
-            options.add(Controls::optionButton(&form, "", "", 0, 0, 255, 255))->hide();
-        QCOMPARE(options.count(), 3);
-        QCOMPARE(options[3]->accessibleDescription(), "ObArray(3)");
-        QCOMPARE(control<QRadioButton>(&form, "ObArray(2)"), options[2]);
-        QVERIFY(!options[0] && !options[4]);
-        options[3]->click();
-        options[1]->click();
-        QCOMPARE(clicked, (QVector<int>{3, 1}));
     }
 
     void scrollBarsReportEachStepAndADraggedThumbOnRelease() {

@@ -3,7 +3,6 @@
 #include "data/Backups.h"
 #include "data/DbError.h"
 #include "data/Transaction.h"
-#include "riders/RiderStore.h"
 #include "support/TestDistrict.h"
 
 #include <QtEndian>
@@ -70,38 +69,6 @@ private slots:
         Sql::run("INSERT INTO TblTeam (TeamName, Division) VALUES ('Oak Ridge', 'A')");
         QVERIFY(!DatabaseFile::createDelivered(program.databasePath()).ok());
         QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'oak ridge'"));
-    }
-
-    void searchMatchesTheTextLiterallyInAnyLetterCase_data() {
-        QTest::addColumn<QString>("search");
-        QTest::addColumn<QStringList>("matches");
-        QTest::newRow("plain") << "5" << QStringList{"15", "5", "52", "5%"};
-        QTest::newRow("percent") << "%" << QStringList{"5%"};
-        QTest::newRow("underscore") << "_" << QStringList{"a_b"};
-        QTest::newRow("backslash") << "\\" << QStringList{"x\\y"};
-        QTest::newRow("star") << "*" << QStringList{"1*"};
-        QTest::newRow("apostrophe") << "o'" << QStringList{"O'Brien"};
-        QTest::newRow("accented capital") << "ünïcödé" << QStringList{"Ünïcödé"};
-        QTest::newRow("capital E acute") << "émile" << QStringList{"Émile", "E\u0301mile"};
-        QTest::newRow("typed decomposed") << "e\u0301m" << QStringList{"Émile", "E\u0301mile"};
-        QTest::newRow("tens of thousands of characters") << QString(40000, 'x') << QStringList{};
-    }
-    void searchMatchesTheTextLiterallyInAnyLetterCase() {
-        QFETCH(QString, search);
-        QFETCH(QStringList, matches);
-        TestDistrict program;
-        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName) VALUES (1, 'T')");
-        int number = 0;
-        for (const char* name : {"5", "15", "52", "5%", "a_b", "axb", "x\\y", "1*", "12", "O'Brien",
-                                 "Ünïcödé", "Émile", "E\u0301mile", "Emil"})
-            Sql::run("INSERT INTO TblPerson (RiderNumber, LastName, TeamCode) VALUES (?, ?, 1)",
-                     {++number, QString::fromUtf8(name)});
-        QStringList got;
-        for (const auto& line : RiderStore::search(RiderStore::SearchField::LastName, search))
-            got << line.LastName;
-        matches.sort();
-        got.sort();
-        QCOMPARE(got, matches);
     }
 
     void recordsLeftInAWriteAheadLogAreTakenIntoTheFile() {

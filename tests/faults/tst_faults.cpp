@@ -93,9 +93,8 @@ private slots:
         const QString path = program.databasePath();
         if (older) {
             program.openDatabase();
-            Sql::run("DROP INDEX IdxPairingWeekRider");
-            Sql::run("DROP INDEX IdxPairingWeekPartner");
-            Sql::run("PRAGMA user_version = 1");
+            for (const QString& statement : kOlderVersion)
+                Sql::run(statement);
             program.closeDatabase();
         }
         QCOMPARE(::chmod(qPrintable(path), fileMode), 0);

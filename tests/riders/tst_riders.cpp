@@ -33,7 +33,9 @@ void addDistrict() {
              " ('7', 'Dan', 'O''Brien', 4), ('61', 'Eve', 'St*r', 1), ('62', 'Fay', 'Qu?n', 1),"
              " ('63', 'Gil', 'N#1', 1), ('64', 'Hana', '[Lee]', 1), ('66', 'Ivo', 'Mac_Ro', 1),"
              " ('67', 'Jo', 'Per%cy', 1), ('70', 'Kit', 'Bergson', 999), ('1*', 'Lu', 'Lowe', 1),"
-             " ('12', 'Max', 'Lowe', 1), ('X9', 'Rae', 'Ames', 1)");
+             " ('12', 'Max', 'Lowe', 1), ('X9', 'Rae', 'Ames', 1), ('81', '', 'Ünïcödé', 3),"
+             " ('82', '', 'Émile', 3), ('83', '', 'E\u0301mile', 3), ('84', '', 'Emil', 3),"
+             " ('85', '', 'x\\y', 3)");
     Sql::run("UPDATE TblPerson SET Address = '1 Mill Rd', City = 'Salem', Zip = '12345'"
              " WHERE RiderNumber IN ('5', '12')");
     Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (2, 1, '5'),"
@@ -70,12 +72,21 @@ private slots:
                             const QStringList& numbers) {
             QTest::newRow(name) << field << text << numbers;
         };
-        row("number contains 5, ordered as text", RiderNumber, "5", {"15", "5", "52"});
+        row("number contains 5, ordered as text", RiderNumber, "5", {"15", "5", "52", "85"});
         row("last name, case ignored", LastName, "BERG", {"15", "5"});
         row("first name, case ignored", FirstName, "aNNa", {"5"});
         row("team contains", Team, "oak",
             {"1*", "12", "15", "5", "61", "62", "63", "64", "66", "67", "X9"});
         row("team without a row never listed", LastName, "son", {});
+        // Taken literally, and in any letter case however the letters are composed.
+        row("percent", LastName, "%", {"67"});
+        row("underscore", LastName, "_", {"66"});
+        row("star", LastName, "*", {"61"});
+        row("backslash", LastName, "\\", {"85"});
+        row("apostrophe", LastName, "o'", {"7"});
+        row("accented capital", LastName, "ünïcödé", {"81"});
+        row("capital E acute", LastName, "émile", {"82", "83"});
+        row("typed decomposed", LastName, "e\u0301m", {"82", "83"});
     }
     void searchListsTheRidersOfTheChosenField() {
         QFETCH(int, field);
@@ -192,8 +203,8 @@ private slots:
             QCOMPARE(typed(form), QStringList(7, QString()));
         else
             QCOMPARE(visibleWindows(), QStringList{"FrmRiderSearch"});
-        QCOMPARE(stored(kState), editing ? QStringLiteral("14||800,800,15|800+15,15+800|800,15")
-                                         : QStringLiteral("15|Berg|5,5,15|5+15,15+5|5,15"));
+        QCOMPARE(stored(kState), editing ? QStringLiteral("19||800,800,15|800+15,15+800|800,15")
+                                         : QStringLiteral("20|Berg|5,5,15|5+15,15+5|5,15"));
         QCOMPARE(count("SELECT COUNT(*) FROM TblPerson WHERE RiderNumber = ? AND LastName = 'Soto'"
                        " AND Address = '' AND TeamCode = 5",
                        {texts[5]}),

@@ -2,8 +2,6 @@
 #include "core/Twips.h"
 #include "support/TestProgram.h"
 
-#include <QWheelEvent>
-
 namespace {
 
 // The rings chosen on the form of two rings, row by row: "Oak Ridge (A)=2", 0 for none.
@@ -134,10 +132,7 @@ private slots:
         QCOMPARE(bar->maximum(), 1);
         QVERIFY(!control<QLabel>(form, "LblTeamArray(16)")->isVisibleTo(form));
         control<QRadioButton>(form, "ObArray(1)")->click(); // team 1, ring 1
-
-        QWheelEvent notch(QPointF(20, 200), form->mapToGlobal(QPointF(20, 200)), QPoint(),
-                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(form, &notch);
+        wheel(form, QPointF(20, 200));
         QCOMPARE(bar->value(), 1);
         QVERIFY(!control<QLabel>(form, "LblTeamArray(1)")->isVisibleTo(form));
         for (int i = 2; i <= 16; ++i) { // moved up a row, the frame 130 above its label

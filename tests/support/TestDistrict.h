@@ -41,6 +41,11 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The statements that make the open database one of the version before the relay indexes.
+inline const QStringList kOlderVersion{"DROP INDEX IdxPairingWeekRider",
+                                       "DROP INDEX IdxPairingWeekPartner",
+                                       "PRAGMA user_version = 1"};
+
 // Once per test program: test-mode paths, so that no test touches the user's settings.
 void initTestPaths();
 

@@ -6,10 +6,7 @@
 #include "support/WriteLock.h"
 
 #include <QAbstractItemView>
-#include <QSettings>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QStandardPaths>
+#include <QWheelEvent>
 #include <optional>
 
 void initTestApplication() {
@@ -49,6 +46,12 @@ void settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void wheel(QWidget* widget, QPointF at) {
+    QWheelEvent notch(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &notch);
 }
 
 bool click(QWidget* form, const QString& name, TestProgram* lockedBy) {

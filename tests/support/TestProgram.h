@@ -40,6 +40,8 @@ QWidget* window(const QString& name);
 QStringList visibleWindows();
 // Runs posted events, deleting the screens that have closed.
 void settle();
+// Turns the mouse wheel one notch down over `widget` at `at`, without giving it the focus.
+void wheel(QWidget* widget, QPointF at);
 
 template <typename T = QWidget> T* control(QWidget* form, const QString& name) {
     return !form                        ? nullptr
