@@ -25,9 +25,12 @@ void paint(QPainter& painter, const Report::Page& page, int pageCount, double dp
         font.setPointSizeF(p.font.points);
         font.setBold(p.font.bold);
         painter.setFont(QFont(font, painter.device()));
+        // Never clipped to its box, which may be lower than the font's line (12 pt in 240
+        // twips): the text keeps its top, and its descenders show below the box. The layout has
+        // already made the box as wide as the text or shortened the text to the room there is.
         painter.drawText(dots(p.rect),
                          Qt::AlignTop | (p.centred ? Qt::AlignHCenter : Qt::AlignLeft) |
-                             Qt::TextSingleLine,
+                             Qt::TextSingleLine | Qt::TextDontClip,
                          Report::shownText(p, pageCount));
     }
     painter.restore();

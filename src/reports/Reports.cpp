@@ -66,19 +66,21 @@ Design frame(Kind kind, const QString& title, int windowWidth, int windowHeight,
 Design riderListDesign() {
     Design d = frame(Kind::RiderList, QStringLiteral("Complete Rider List"), 11100, 7365, false,
                      QStringLiteral("RptRiderList"), 8640,
-                     {"RiderNumber", "FirstName", "LastName", "TeamName"});
+                     {"Rider Number", "First Name", "Last Name", "Team Name"});
     d.layout.pageHeader = {
         390,
         {label("RiderNumber:", 144, 144, 1008, 240), label("FirstName:", 1440, 144, 1290, 240),
          label("LastName:", 3168, 144, 1290, 240), label("TeamName:", 5184, 144, 1305, 240)}};
     const Report::Definition& l = d.layout;
-    d.layout.detail = {
-        528,
-        {field(l, "RiderNumber", 144, 144, 1008, 240), field(l, "FirstName", 1440, 144, 1440, 240),
-         field(l, "LastName", 3168, 144, 1440, 240), field(l, "TeamName", 5184, 144, 2730, 240)}};
+    d.layout.detail = {528,
+                       {field(l, "Rider Number", 144, 144, 1008, 240),
+                        field(l, "First Name", 1440, 144, 1440, 240),
+                        field(l, "Last Name", 3168, 144, 1440, 240),
+                        field(l, "Team Name", 5184, 144, 2730, 240)}};
     d.query =
-        QStringLiteral("SELECT TblPerson.RiderNumber, TblPerson.FirstName, TblPerson.LastName,"
-                       " TblTeam.TeamName FROM TblPerson"
+        QStringLiteral("SELECT TblPerson.RiderNumber AS \"Rider Number\", TblPerson.FirstName AS"
+                       " \"First Name\", TblPerson.LastName AS \"Last Name\", TblTeam.TeamName"
+                       " AS \"Team Name\" FROM TblPerson"
                        " INNER JOIN TblTeam ON TblPerson.TeamCode = TblTeam.TeamCode"
                        " ORDER BY TblTeam.TeamName, TblPerson.RiderNumber, TblPerson.rowid");
     return d;
@@ -88,16 +90,18 @@ Design riderListDesign() {
 // Given the class, the meet and the ring.
 QString classSheetQuery(bool relay) {
     return QStringLiteral(
-               "SELECT TblPerson.RiderNumber, TblPerson.FirstName AS Firstname, TblPerson.LastName,"
-               " TblTeam.TeamName%1 FROM TblEntry"
+               "SELECT TblPerson.RiderNumber AS \"Rider Number\", TblPerson.FirstName AS"
+               " \"First Name\", TblPerson.LastName AS \"Last Name\", TblTeam.TeamName AS"
+               " \"Team Name\"%1 FROM TblEntry"
                " INNER JOIN TblPerson ON TblEntry.RiderNumber = TblPerson.RiderNumber"
                " INNER JOIN TblTeam ON TblTeam.TeamCode = TblPerson.TeamCode"
                " INNER JOIN TblRing ON TblRing.TeamCode = TblPerson.TeamCode"
                " AND TblRing.Week = TblEntry.Week%2"
                " WHERE TblEntry.ClassNumber = ? AND TblEntry.Week = ? AND TblRing.RingNumber = ?"
                " ORDER BY TblEntry.RiderNumber, TblEntry.rowid")
-        .arg(relay ? QStringLiteral(", TblPairing.PartnerNumber, TblPairing.PartnerFirst,"
-                                    " TblPairing.PartnerLast")
+        .arg(relay ? QStringLiteral(", TblPairing.PartnerNumber AS \"Partner Number\","
+                                    " TblPairing.PartnerFirst AS \"Partner First Name\","
+                                    " TblPairing.PartnerLast AS \"Partner Last Name\"")
                    : QString(),
              relay ? QStringLiteral(" INNER JOIN TblPairing ON TblPairing.RiderNumber ="
                                     " TblPerson.RiderNumber AND TblPairing.Week = TblEntry.Week")
@@ -119,7 +123,7 @@ void sheetHeads(Design& d, int reportHeaderHeight, int pageHeaderHeight, int rul
 Design classEntriesDesign() {
     Design d = frame(Kind::ClassEntries, QStringLiteral("Class Sheet"), 11400, 6720, true,
                      QStringLiteral("RptClassEntries"), 8655,
-                     {"RiderNumber", "Firstname", "LastName", "TeamName"});
+                     {"Rider Number", "First Name", "Last Name", "Team Name"});
     sheetHeads(d, 375, 960, 8340);
     d.layout.pageHeader.items += {label("Rider Number", 144, 576, 1290, 240, 9.75, true),
                                   label("Firstname:", 1584, 576, 1305, 240, 9.75, true),
@@ -127,10 +131,10 @@ Design classEntriesDesign() {
                                   label("TeamName:", 4752, 576, 1290, 240, 9.75, true)};
     const Report::Definition& l = d.layout;
     d.layout.detail = {450,
-                       {field(l, "RiderNumber", 144, 144, 1005, 240, 9.75),
-                        field(l, "Firstname", 1584, 144, 1440, 240, 9.75),
-                        field(l, "LastName", 3168, 144, 1305, 240, 9.75),
-                        field(l, "TeamName", 4752, 144, 3735, 240, 9.75)}};
+                       {field(l, "Rider Number", 144, 144, 1005, 240, 9.75),
+                        field(l, "First Name", 1584, 144, 1440, 240, 9.75),
+                        field(l, "Last Name", 3168, 144, 1305, 240, 9.75),
+                        field(l, "Team Name", 4752, 144, 3735, 240, 9.75)}};
     d.layout.pageFooter = {30, {}};
     return d;
 }
@@ -138,8 +142,8 @@ Design classEntriesDesign() {
 Design classEntries18Design() {
     Design d = frame(Kind::ClassEntries18, QStringLiteral("Class Sheet"), 11445, 6705, true,
                      QStringLiteral("RptClassEntries18"), 8928,
-                     {"RiderNumber", "Firstname", "LastName", "PartnerNumber", "PartnerFirst",
-                      "PartnerLast", "TeamName"});
+                     {"Rider Number", "First Name", "Last Name", "Partner Number",
+                      "Partner First Name", "Partner Last Name", "Team Name"});
     sheetHeads(d, 360, 1005, 8496);
     d.layout.pageHeader.items += {label("Rider Number", 144, 576, 720, 240, 9.75, true),
                                   label("Firstname:", 1008, 576, 1305, 240, 9.75, true),
@@ -150,28 +154,29 @@ Design classEntries18Design() {
     const Report::Definition& l = d.layout;
     d.layout.detail = {
         720,
-        {field(l, "RiderNumber", 144, 0, 720, 240), field(l, "Firstname", 1008, 0, 1296, 240),
-         field(l, "LastName", 2448, 0, 1296, 240), field(l, "PartnerNumber", 4464, 0, 864, 240),
-         field(l, "PartnerFirst", 5328, 0, 1296, 240), field(l, "PartnerLast", 6768, 0, 1296, 240),
+        {field(l, "Rider Number", 144, 0, 720, 240), field(l, "First Name", 1008, 0, 1296, 240),
+         field(l, "Last Name", 2448, 0, 1296, 240), field(l, "Partner Number", 4464, 0, 864, 240),
+         field(l, "Partner First Name", 5328, 0, 1296, 240),
+         field(l, "Partner Last Name", 6768, 0, 1296, 240),
          label("TeamName:", 576, 288, 1290, 240, 9.75, true),
-         field(l, "TeamName", 2016, 288, 3888, 240)}};
+         field(l, "Team Name", 2016, 288, 3888, 240)}};
     return d;
 }
 
 Design teamStandingsDesign() {
     Design d = frame(Kind::TeamStandings, QStringLiteral("Team Standings"), 10980, 6030, true,
                      QStringLiteral("RptTeamStandings"), 8640,
-                     {"TeamCode", "TeamName", "Division", "Week", "Sum Of Points"});
-    d.csv = {"TeamName", "Division", "Week", "Sum Of Points"};
+                     {"Team Code", "Team Name", "Division", "Meet", "Points"});
+    d.csv = {"Team Name", "Division", "Meet", "Points"};
     const Report::Definition& l = d.layout;
-    d.layout.groupBy = l.column("TeamCode");
+    d.layout.groupBy = l.column("Team Code");
     d.layout.reportHeader = {765, {label("Point Standings", 3312, 144, 2595, 420, 15.75, true)}};
     d.layout.pageHeader = {360, {}};
     d.layout.groupHeader = {630,
                             {line(1152, 144, 7050),
-                             field(l, "TeamName", 1296, 288, 4605, 240, 12, true),
+                             field(l, "Team Name", 1296, 288, 4605, 240, 12, true),
                              field(l, "Division", 6048, 288, 1440, 240, 12, true)}};
-    Item total = field(l, "Sum Of Points", 4608, 144, 1440, 240, 9.75, true);
+    Item total = field(l, "Points", 4608, 144, 1440, 240, 9.75, true);
     total.kind = Kind_::Sum;
     d.layout.groupFooter = {525, {label("Total Points:", 3024, 144, 1290, 285, 9.75, true), total}};
     Item page = label(QString(), 4032, 288, 288, 288);
@@ -184,13 +189,14 @@ Design teamStandingsDesign() {
     pages.centred = true;
     d.layout.pageFooter = {576, {label("Page", 3600, 288, 432, 288), page, of, pages}};
     d.layout.reportFooter = {360, {line(1152, 144, 7050)}};
+    // Each team once for each meet it won points at, or once with 0 points and no meet.
     d.query = QStringLiteral(
-        "SELECT TblTeam.TeamCode, TblTeam.TeamName, TblTeam.Division, TblPlacing.Week,"
-        " SUM(TblPlacing.Points) AS \"Sum Of Points\" FROM TblTeam"
-        " LEFT JOIN TblPerson ON TblTeam.TeamCode = TblPerson.TeamCode"
-        " LEFT JOIN TblPlacing ON TblPerson.RiderNumber = TblPlacing.RiderNumber"
-        " GROUP BY TblTeam.TeamCode, TblPlacing.Week"
-        " ORDER BY TblTeam.Division, TblTeam.TeamName, TblTeam.TeamCode, TblPlacing.Week");
+        "SELECT TblTeam.TeamCode AS \"Team Code\", TblTeam.TeamName AS \"Team Name\","
+        " TblTeam.Division, Won.Week AS Meet, COALESCE(Won.Points, 0) AS Points FROM TblTeam"
+        " LEFT JOIN (SELECT TblPerson.TeamCode, TblPlacing.Week, SUM(TblPlacing.Points) AS Points"
+        " FROM TblPerson INNER JOIN TblPlacing ON TblPerson.RiderNumber = TblPlacing.RiderNumber"
+        " GROUP BY TblPerson.TeamCode, TblPlacing.Week) AS Won ON Won.TeamCode = TblTeam.TeamCode"
+        " ORDER BY TblTeam.Division, TblTeam.TeamName, TblTeam.TeamCode, Won.Week");
     return d;
 }
 

@@ -38,8 +38,8 @@ QVector<Report::Row> riderList();
 // The entries of a class at a meet whose riders' teams ride in the ring, by rider number; for
 // the relay only the entries with a pairing, once per pairing, with the partner.
 QVector<Report::Row> classSheet(const ClassRun& run);
-// One row per team and meet with the team's points at the meet (a team without placings has
-// one row without points), teams by division, name and code.
+// One row per team and meet at which the team won points, with those points (a team without
+// placings has one row, with 0 points and no meet), teams by division, name and code.
 QVector<Report::Row> teamStandings();
 
 // The two titles of a class sheet.

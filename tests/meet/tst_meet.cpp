@@ -50,7 +50,7 @@ private slots:
                                                          : Reports::Kind::ClassEntries);
                 QVERIFY(sheet);
                 for (const Report::Row& row : sheet->rows())
-                    sheets[ring * 100 + c] << row.value("RiderNumber").toString();
+                    sheets[ring * 100 + c] << row.value("Rider Number").toString();
             }
         generator->close();
         entries->close();

@@ -2,6 +2,9 @@
 // class sheet generator.
 #include "support/TestProgram.h"
 
+#include "reports/ReportPainter.h"
+
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -81,17 +84,35 @@ private slots:
                      page(3).contains("Page 3") && !page(3).contains("Team 01"),
                  qPrintable(page(3)));
         // Pressing the button again brings the same window back with the rows read afresh.
+        // Riders without placings add no rows: one a team and meet with points, or one with 0.
         Sql::run("DELETE FROM TblTeam WHERE TeamCode BETWEEN 2 AND 25");
+        Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (98, 1), (99, 26)");
         QVERIFY(click(window("FrmMain"), "CmdStandingsRpt"));
         QCOMPARE(ReportWindow::find(Reports::Kind::TeamStandings), report);
-        QCOMPARE(report->pages().size(), 1);
+        QCOMPARE(printed(report->pages(), "Group(Header|Footer)"),
+                 "Team 01 A Total Points: 2 Team 01 A Total Points: 0");
         const QString csv = program.folder() + "/standings.csv";
         QVERIFY(report->saveCsv(csv));
         QCOMPARE(fileBytes(csv), QByteArray("\xEF\xBB\xBF"
-                                            "TeamName,Division,Week,Sum Of Points\r\n"
-                                            "Team 01,A,1,1\r\nTeam 01,A,2,1\r\nTeam 01,A,,\r\n"));
+                                            "Team Name,Division,Meet,Points\r\n"
+                                            "Team 01,A,1,1\r\nTeam 01,A,2,1\r\nTeam 01,A,,0\r\n"));
         QCOMPARE(QDir(program.folder()).entryList({"standings*"}),
                  (QStringList{"standings.csv", "standings.pdf"}));
+    }
+
+    // 12 pt in a box 240 twips high, painted at 96 dpi: the descenders show below the box.
+    void textIsNotClippedToALowBox() {
+        Report::Placed name;
+        name.rect = QRect(0, 0, 4000, 240);
+        name.text = "Sainte-Agnès gjpqy";
+        name.font = {12, true};
+        QImage image(300, 40, QImage::Format_RGB32), blank(300, 24, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        blank.fill(Qt::white);
+        QPainter painter(&image);
+        ReportPainter::paint(painter, {name}, 1, image.logicalDpiY());
+        painter.end();
+        QVERIFY(image.copy(0, 16, 300, 24) != blank);
     }
 
     void relaySheetShowsThisMeetsPartnerAndTheTeamBelow_data() {
@@ -134,7 +155,7 @@ private slots:
                  " (2, 1, 1)");
         Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (4, 1, '20'),"
                  " (4, 1, '100'), (4, 1, '7'), (18, 1, '20'), (18, 1, '100'), (4, 2, '20')");
-        QCOMPARE(fieldOf(Reports::riderList(), "RiderNumber"), (QStringList{"7", "100", "20"}));
+        QCOMPARE(fieldOf(Reports::riderList(), "Rider Number"), (QStringList{"7", "100", "20"}));
 
         // The generator of meet 2, opened from the team entries, asks for the ring, then the
         // class.
