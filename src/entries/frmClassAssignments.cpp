@@ -139,6 +139,7 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
         for (int c = 1; c <= kClassCount; ++c) {
             QAbstractButton* box =
                 graphicalCheckBox(this, QString(), picture, cellAt.x(), cellAt.y(), 375, 375);
+            box->setFont(small);
             m_boxNumber.insert(box, boxIndex(r, c));
             ChbArrayControl.add(box)->hide();
         }
