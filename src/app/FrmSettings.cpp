@@ -27,6 +27,8 @@ FrmSettings::FrmSettings()
     CbNumRings->setEditText(QString());
     CmdSubmit = button(this, "CmdSubmit", "Submit", 1080, 3120, 1695, 495);
     CmdCancel = button(this, "CmdCancel", "Cancel", 4200, 3120, 1695, 495);
+    setMainButton(CmdSubmit);
+    setCancelButton(CmdCancel);
     tabOrder({{0, TxtDistrictNum},
               {1, CbNumRings},
               {2, LblDistrictNum},

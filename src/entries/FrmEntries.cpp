@@ -21,6 +21,7 @@ FrmEntries::FrmEntries()
     LblTeam = label(this, "LblTeam", "Team", 480, 1560, 1335, 255, Fonts::classic(9.75, true));
     CbTeamName = dropDownList(this, "CbTeamName", 480, 1920, 4455, 315);
     CmdSubmit = button(this, "CmdSubmit", "Add Entries", 5520, 1920, 1815, 375);
+    setMainButton(CmdSubmit);
     Line2 = line(this, "Line2", 120, 2760, 7560, 2760, 2);
     CmdReports = button(this, "CmdReports", "Generate Class Sheets", 2760, 3120, 2175, 615);
     tabOrder({{0, CmdSubmit}, {1, CbTeamName}, {2, CmdReports}});

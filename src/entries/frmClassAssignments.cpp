@@ -12,6 +12,7 @@
 #include "teams/TeamStore.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 using namespace EntryGrid;
 
@@ -60,6 +62,8 @@ frmClassAssignments::frmClassAssignments()
     TxtTeam->setPalette(face);
     CmdApply = button(this, "CmdApply", "Submit", 5400, 120, 1815, 495, Fonts::classic(8.25));
     CmdCancel = button(this, "CmdCancel", "Cancel", 8280, 120, 1815, 495, Fonts::classic(8.25));
+    setMainButton(CmdApply);
+    setCancelButton(CmdCancel);
     Chbvscroll = verticalScrollBar(this, "Chbvscroll", 0, 0, kScrollBarSize, 1000);
     Chbhscroll = horizontalScrollBar(this, "Chbhscroll", 0, 0, 1000, kScrollBarSize);
     Chbvscroll->hide();
@@ -71,6 +75,8 @@ frmClassAssignments::frmClassAssignments()
     connect(Chbvscroll, &QScrollBar::valueChanged, this, &frmClassAssignments::Chbvscroll_Change);
     ChbArrayControl.connectEach(&QAbstractButton::toggled,
                                 [this](int box) { ChbArrayControl_Click(box); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { markFocus(now); });
     setAsksBeforeClosing();
     centre();
 }
@@ -86,8 +92,10 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     if (!Controls::guarded([&] { classes = ClassTable::classes(); },
                            {QStringLiteral("The class entry grid cannot be opened")}))
         return false;
-    for (const ClassTable::Class& c : classes)
+    for (const ClassTable::Class& c : classes) {
         m_classLimit[c.ClassNumber] = c.MaxEntries;
+        m_className[c.ClassNumber] = c.ClassName;
+    }
     std::optional<TeamStore::Team> team;
     if (!Controls::guarded([&] {
             team = TeamStore::findTeam(teamCode);
@@ -131,6 +139,7 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
         for (int c = 1; c <= kClassCount; ++c) {
             QAbstractButton* box =
                 graphicalCheckBox(this, QString(), picture, cellAt.x(), cellAt.y(), 375, 375);
+            box->setFont(small);
             m_boxNumber.insert(box, boxIndex(r, c));
             ChbArrayControl.add(box)->hide();
         }
@@ -146,6 +155,14 @@ bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     PlaceButtons();
     LoadEntries();
     DrawGridLines();
+    // Space changes a box, not Submit: the secretary starts on the first box that is open.
+    for (int box = 1; box <= ChbArrayControl.count(); ++box) {
+        if (ChbArrayControl[box]->isEnabled()) {
+            ChbArrayControl[box]->setFocus(Qt::OtherFocusReason);
+            markFocus(ChbArrayControl[box]);
+            break;
+        }
+    }
     return true;
 }
 
@@ -213,12 +230,19 @@ void frmClassAssignments::ChbArrayControl_Click(int box) {
             partner->setEnabled(checked);
     }
     const bool open = m_entryCount[c] < m_classLimit[c];
+    const QString why =
+        open ? QString()
+             : QStringLiteral("%1: the team's limit of %2 %3 is reached")
+                   .arg(m_className[c])
+                   .arg(m_classLimit[c])
+                   .arg(m_classLimit[c] == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
     for (int r = 1; r <= m_riders.size(); ++r) {
         QAbstractButton* other = ChbArrayControl[boxIndex(r, c)];
-        if (other && !other->isChecked())
-            other->setEnabled(open);
-        else if (other)
-            other->setEnabled(true);
+        if (!other)
+            continue;
+        const bool closed = !open && !other->isChecked();
+        other->setEnabled(!closed);
+        other->setToolTip(closed ? why : QString());
     }
 }
 
@@ -241,44 +265,66 @@ void frmClassAssignments::Chbvscroll_Change() {
     Chbhscroll_Change(); // one placing pass serves both bars
 }
 
+QAbstractButton* frmClassAssignments::openBox(int row, int c, int dRow, int dClass, int stopRow,
+                                              int stopClass) const {
+    const int rows = int(m_riders.size());
+    for (; row >= 1 && row <= rows && c >= 1 && c <= kClassCount; row += dRow, c += dClass) {
+        if (row == stopRow && c == stopClass)
+            break;
+        QAbstractButton* box = ChbArrayControl[boxIndex(row, c)];
+        if (box->isEnabled())
+            return box;
+    }
+    return nullptr;
+}
+
 void frmClassAssignments::keyPressEvent(QKeyEvent* event) {
     const int box = m_boxNumber.value(focusWidget(), 0);
-    int dRow = 0, dClass = 0;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        dClass = -1;
-        break;
-    case Qt::Key_Right:
-        dClass = 1;
-        break;
-    case Qt::Key_Up:
-        dRow = -1;
-        break;
-    case Qt::Key_Down:
-        dRow = 1;
-        break;
-    default:
-        break;
-    }
-    if (box == 0 || (dRow == 0 && dClass == 0)) {
+    if (box == 0 || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         FormBase::keyPressEvent(event);
         return;
     }
-    // The next box in that direction that can take the focus (a box the class limit closed
-    // cannot).
-    int row = rowOfBox(box), c = classOfBox(box);
+    const int row = rowOfBox(box), c = classOfBox(box), rows = int(m_riders.size());
+    const int page = std::max(1, m_capacity.visibleRows);
+    // Arrows look on past closed boxes; the others go as far as they may and come back
+    // towards the focus to the nearest open box.
     QAbstractButton* next = nullptr;
-    while (!next) {
-        row += dRow;
-        c += dClass;
-        if (row < 1 || row > m_riders.size() || c < 1 || c > kClassCount)
-            break;
-        if (ChbArrayControl[boxIndex(row, c)]->isEnabled())
-            next = ChbArrayControl[boxIndex(row, c)];
+    switch (event->key()) {
+    case Qt::Key_Left:
+        next = openBox(row, c - 1, 0, -1);
+        break;
+    case Qt::Key_Right:
+        next = openBox(row, c + 1, 0, 1);
+        break;
+    case Qt::Key_Up:
+        next = openBox(row - 1, c, -1, 0);
+        break;
+    case Qt::Key_Down:
+        next = openBox(row + 1, c, 1, 0);
+        break;
+    case Qt::Key_Home:
+        next = openBox(row, 1, 0, 1, row, c);
+        break;
+    case Qt::Key_End:
+        next = openBox(row, kClassCount, 0, -1, row, c);
+        break;
+    case Qt::Key_PageUp:
+        next = openBox(std::max(1, row - page), c, 1, 0, row, c);
+        break;
+    case Qt::Key_PageDown:
+        next = openBox(std::min(rows, row + page), c, -1, 0, row, c);
+        break;
+    default:
+        FormBase::keyPressEvent(event);
+        return;
     }
     event->accept();
-    if (!next)
-        return;
+    if (next)
+        focusBox(next);
+}
+
+void frmClassAssignments::focusBox(QAbstractButton* box) {
+    const int n = m_boxNumber.value(box), row = rowOfBox(n), c = classOfBox(n);
     if (c < m_view.columns.first)
         Chbhscroll->setValue(Chbhscroll->value() - (m_view.columns.first - c));
     else if (c > m_view.columns.last)
@@ -287,7 +333,29 @@ void frmClassAssignments::keyPressEvent(QKeyEvent* event) {
         Chbvscroll->setValue(Chbvscroll->value() - (m_view.rows.first - row));
     else if (row > m_view.rows.last)
         Chbvscroll->setValue(Chbvscroll->value() + (row - m_view.rows.last));
-    next->setFocus(Qt::TabFocusReason);
+    box->setFocus(Qt::TabFocusReason);
+}
+
+void frmClassAssignments::markFocus(QWidget* now) {
+    if (!now || now->window() != this)
+        return; // a message box or another window: the mark stays
+    const int n = m_boxNumber.value(now, 0);
+    const int row = n ? rowOfBox(n) : 0, c = n ? classOfBox(n) : 0;
+    if (row == m_markedRow && c == m_markedClass)
+        return;
+    // One sheet for both marks: the heading is a picture, so its border says it as well.
+    static const QString kMark =
+        QStringLiteral("QLabel { background-color: #ffd27f; border: 2px solid #e08000; }");
+    if (QLabel* old = lblrider[m_markedRow])
+        old->setStyleSheet(QString());
+    if (QLabel* old = lbltitlearray[m_markedClass])
+        old->setStyleSheet(QString());
+    m_markedRow = row;
+    m_markedClass = c;
+    if (QLabel* rider = lblrider[row])
+        rider->setStyleSheet(kMark);
+    if (QLabel* heading = lbltitlearray[c])
+        heading->setStyleSheet(kMark);
 }
 
 void frmClassAssignments::wheelEvent(QWheelEvent* event) {

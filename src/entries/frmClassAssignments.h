@@ -31,8 +31,9 @@ public:
     bool InitializeForm(qint32 teamCode, qint16 meet);
 
 protected:
-    // The arrow keys move from box to box, scrolling the grid where the next box is out of
-    // view; the wheel scrolls the rows.
+    // The arrow keys move to the next open box in their direction, Home and End to the first
+    // and last of the row, Page Up and Page Down by the rows in view, scrolling the grid where
+    // the box is out of view; the wheel scrolls the rows.
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
@@ -53,6 +54,14 @@ private:
     void DrawGridLines();
     // Puts the headings, labels and cells of the view in their places and hides the others.
     void placeCells();
+    // The first open box from (row, c) on in steps of (dRow, dClass), before (stopRow,
+    // stopClass) and within the grid; nullptr when there is none.
+    QAbstractButton* openBox(int row, int c, int dRow, int dClass, int stopRow = 0,
+                             int stopClass = 0) const;
+    // Scrolls `box` into view and gives it the focus.
+    void focusBox(QAbstractButton* box);
+    // Marks the rider and class of the focused box, so that it is plain what Space changes.
+    void markFocus(QWidget* now);
     // The relay checks of Submit; the pairs to store when they pass.
     bool relayChecksPass(QVector<EntryStore::Pairing>* pairs);
 
@@ -74,6 +83,8 @@ private:
     QVector<EntryStore::Rider> m_riders;
     std::array<int, ClassTable::kClassCount + 1> m_classLimit{};
     std::array<int, ClassTable::kClassCount + 1> m_entryCount{};
+    std::array<QString, ClassTable::kClassCount + 1> m_className;
+    int m_markedRow = 0, m_markedClass = 0;
     EntryGrid::Capacity m_capacity{};
     EntryGrid::View m_view{};
     QHash<const QWidget*, int> m_boxNumber;

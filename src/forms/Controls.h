@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 #include <QVector>
+#include <optional>
 #include <utility>
 
 class QAbstractButton;
@@ -23,13 +24,14 @@ class QScrollBar;
 class QWheelEvent;
 class QWidget;
 
-// Makes the controls of a screen at their designed places in twips, named as designed.
+// Makes the controls of a screen at their designed places in twips, named as designed. A
+// control given a font shows that font; one given none shows its form's.
 namespace Controls {
 
 QLabel* label(QWidget* form, const QString& name, const QString& caption, int left, int top,
-              int width, int height, const QFont& font = QFont());
+              int width, int height, const std::optional<QFont>& font = std::nullopt);
 QPushButton* button(QWidget* form, const QString& name, const QString& caption, int left, int top,
-                    int width, int height, const QFont& font = QFont());
+                    int width, int height, const std::optional<QFont>& font = std::nullopt);
 // The most characters each kind of text box takes: enough for what it holds.
 namespace Limit {
 inline constexpr int kNumber = 20; // rider and district numbers
@@ -44,32 +46,33 @@ inline constexpr int kSearch = 100;
 // A text box taking at most `maxChars` characters. Text that does not fit (a long paste,
 // a key pressed at the limit) is not taken in full, and the user is told so at once.
 QLineEdit* textBox(QWidget* form, const QString& name, int left, int top, int width, int height,
-                   int maxChars, const QFont& font = QFont());
+                   int maxChars, const std::optional<QFont>& font = std::nullopt);
 // Drop-down lists change their choice by the wheel only while they have the focus.
 // A drop-down list: choice from the list only.
 QComboBox* dropDownList(QWidget* form, const QString& name, int left, int top, int width,
-                        int height, const QFont& font = QFont());
+                        int height, const std::optional<QFont>& font = std::nullopt);
 // A drop-down combo box: a list and a text part the user may type into, taking at most
 // `maxChars` characters as a text box does.
 QComboBox* dropDownCombo(QWidget* form, const QString& name, int left, int top, int width,
-                         int height, int maxChars, const QFont& font = QFont());
+                         int height, int maxChars, const std::optional<QFont>& font = std::nullopt);
 
 // The property holding the text a box was left with when a key or paste did not fit.
 inline constexpr char kCutText[] = "coltsCutText";
 // True while `box` still holds the text it was cut to: it may name something else.
 bool wasCut(const QLineEdit* box);
 QListWidget* listBox(QWidget* form, const QString& name, int left, int top, int width, int height,
-                     const QFont& font = QFont());
+                     const std::optional<QFont>& font = std::nullopt);
 
 QCheckBox* checkBox(QWidget* form, const QString& name, const QString& caption, int left, int top,
-                    int width, int height, const QFont& font = QFont());
+                    int width, int height, const std::optional<QFont>& font = std::nullopt);
 // A check box in the graphical style: a button showing `picture`, pressed in while checked,
 // flat while free, raised while disabled. Space toggles it.
 QAbstractButton* graphicalCheckBox(QWidget* form, const QString& name, const QPixmap& picture,
                                    int left, int top, int width, int height);
 // An option button; the option buttons of one frame (or form) are one exclusive group.
 QRadioButton* optionButton(QWidget* parent, const QString& name, const QString& caption, int left,
-                           int top, int width, int height, const QFont& font = QFont());
+                           int top, int width, int height,
+                           const std::optional<QFont>& font = std::nullopt);
 // A borderless frame holding option buttons as one group.
 QFrame* frame(QWidget* form, const QString& name, int left, int top, int width, int height);
 // A picture box showing `picture`; where the picture is missing, `missingText` is drawn in

@@ -10,7 +10,9 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 
 FormBase::FormBase(const QString& name, const QString& title, int clientWidthTwips,
                    int clientHeightTwips)
@@ -105,6 +107,38 @@ void FormBase::closeEvent(QCloseEvent* event) {
         m_unloaded = true;
         Form_Unload();
     }
+}
+
+void FormBase::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const auto pressable = [](QPushButton* b) { return b && b->isVisible() && b->isEnabled(); };
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // Buttons here leave Enter to the screen (no auto-default outside a dialog).
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        if (pressable(focused))
+            focused->click();
+        else if (pressable(m_mainButton))
+            m_mainButton->click();
+        break;
+    }
+    case Qt::Key_Escape:
+        if (m_cancelButton) {
+            if (pressable(m_cancelButton))
+                m_cancelButton->click();
+        } else if (m_opener) {
+            close();
+        }
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void FormBase::showEvent(QShowEvent* event) {

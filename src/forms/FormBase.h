@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -33,6 +34,13 @@ public:
     int outerWidthTwips() const;
     int outerHeightTwips() const;
 
+    // Enter presses the push button with the focus, and otherwise `button`, the screen's main
+    // one (when it can be pressed).
+    void setMainButton(QPushButton* button) { m_mainButton = button; }
+    // Escape presses `button` as a click would, question and all; a screen without one closes
+    // on Escape as by its close box, unless it is the first screen, which opened no other.
+    void setCancelButton(QPushButton* button) { m_cancelButton = button; }
+
 protected:
     // For screens that edit records: closing the window by its close box asks the Cancel
     // question when the controls differ from what the screen showed when it opened.
@@ -47,6 +55,7 @@ protected:
     virtual void Form_Unload();
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -58,6 +67,8 @@ private:
     QStringList controlState() const;
 
     QPointer<QWidget> m_opener;
+    QPointer<QPushButton> m_mainButton;
+    QPointer<QPushButton> m_cancelButton;
     QSize m_outerTwips; // as given to setOuterGeometryTwips(), exactly
     bool m_captionsFitted = false;
     bool m_unloaded = false;

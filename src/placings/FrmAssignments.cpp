@@ -21,6 +21,7 @@ FrmAssignments::FrmAssignments()
     LblClass = label(this, "LblClass", "Class", 1440, 840, 855, 375, bold);
     CbClass = dropDownList(this, "CbClass", 1440, 1200, 3495, 315);
     CmdAddPlacings = button(this, "CmdAddPlacings", "Add Placings", 5520, 1200, 1815, 375);
+    setMainButton(CmdAddPlacings);
     CmdViewPoints = button(this, "CmdViewPoints", "View Points Standings", 2640, 2640, 2535, 495);
     tabOrder({{0, CbRing}, {1, CmdAddPlacings}, {2, CbClass}, {3, CmdViewPoints}});
     connect(CmdAddPlacings, &QPushButton::clicked, this, &FrmAssignments::CmdAddPlacings_Click);

@@ -44,6 +44,8 @@ FrmPlaceAssign::FrmPlaceAssign()
     }
     CmdSubmit = button(this, "CmdSubmit", "Submit", 1800, 6960, 1815, 495);
     CmdCancel = button(this, "CmdCancel", "Cancel", 4440, 6960, 1815, 495);
+    setMainButton(CmdSubmit);
+    setCancelButton(CmdCancel);
     tabs.push_back({8, CmdSubmit});
     tabs.push_back({9, CmdCancel});
     tabOrder(tabs);

@@ -21,6 +21,7 @@ FrmDataReports::FrmDataReports()
     Label3 = label(this, "Label3", "Class", 3120, 1200, 615, 255, bold);
     CbClass = dropDownList(this, "CbClass", 3840, 1200, 5295, 315);
     CmdViewReport = button(this, "CmdViewReport", "View Class Sheet", 3480, 1920, 2055, 615);
+    setMainButton(CmdViewReport);
     tabOrder(
         {{0, CbClass}, {1, CbRing}, {2, CmdViewReport}, {3, Label1}, {4, Label2}, {5, Label3}});
     connect(CmdViewReport, &QPushButton::clicked, this, &FrmDataReports::CmdViewReport_Click);

@@ -41,6 +41,8 @@ FrmRiderEdit::FrmRiderEdit()
     box(0, 6000, 3510, 1095, 285);
     CmdUpdate = button(this, "CmdUpdate", "Update", 2160, 4440, 1815, 615);
     CmdCancel = button(this, "CmdCancel", "Cancel", 4800, 4440, 1815, 615);
+    setMainButton(CmdUpdate);
+    setCancelButton(CmdCancel);
 
     tabOrder({{0, LbTeamCode},
               {1, RiderListBoxArray[5]},

@@ -40,6 +40,8 @@ FrmRiderEntry::FrmRiderEntry()
     CmdSaveAdd = button(this, "CmdSaveAdd", "Save && Add Another", 480, 4320, 1815, 615);
     CmdSave = button(this, "CmdSave", "Save && Exit", 3360, 4320, 1815, 615);
     CmdCancel = button(this, "CmdCancel", "Cancel", 6240, 4320, 1815, 615);
+    setMainButton(CmdSaveAdd);
+    setCancelButton(CmdCancel);
 
     tabOrder({{0, RiderListBoxArray[1]},
               {1, RiderListBoxArray[2]},

@@ -26,6 +26,7 @@ FrmRiderSearch::FrmRiderSearch()
     LblSearchFor = label(this, "LblSearchFor", "Search For", 2640, 600, 1215, 255);
     TxtSearchFor = textBox(this, "TxtSearchFor", 2640, 840, 1575, 285, Limit::kSearch);
     CmdSearch = button(this, "CmdSearch", "Search", 4320, 840, 855, 255);
+    setMainButton(CmdSearch);
     LbResults = listBox(this, "LbResults", 480, 1320, 4695, 5130);
     // Every line is one line of text: spares measuring thousands of lines on each search.
     LbResults->setUniformItemSizes(true);

@@ -7,6 +7,7 @@
 #include "rings/RingStore.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +45,8 @@ FrmRingAssign::FrmRingAssign()
     TeamScroll->setEnabled(false);
     CmdSubmit = button(this, "CmdSubmit", "Submit", widened.submitLeft, 7200, 2175, 375, bold);
     CmdCancel = button(this, "CmdCancel", "Cancel", widened.cancelLeft, 7200, 2175, 375, bold);
+    setMainButton(CmdSubmit);
+    setCancelButton(CmdCancel);
 
     connect(CmdSubmit, &QPushButton::clicked, this, &FrmRingAssign::CmdSubmit_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmRingAssign::CmdCancel_Click);
@@ -130,6 +133,48 @@ void FrmRingAssign::ScrollTeamRows() {
 
 void FrmRingAssign::wheelEvent(QWheelEvent* event) {
     Controls::wheelToScrollBar(event, TeamScroll, &m_wheelRemainder);
+}
+
+std::pair<int, int> FrmRingAssign::focusedOption() const {
+    for (int j = 1; j <= ObArray.count(); ++j) {
+        if (ObArray[j]->hasFocus())
+            return {(j - 1) / m_rings + 1, (j - 1) % m_rings + 1};
+    }
+    return {0, 0};
+}
+
+bool FrmRingAssign::focusRow(int row, int ring) {
+    if (row < 1 || row > m_teams.size())
+        return false;
+    if (row < m_view.first)
+        TeamScroll->setValue(TeamScroll->value() - (m_view.first - row));
+    else if (row > m_view.last)
+        TeamScroll->setValue(TeamScroll->value() + (row - m_view.last));
+    for (int r = 1; r <= m_rings; ++r) {
+        if (ObArray[optionIndex(row, r, m_rings)]->isChecked())
+            ring = r;
+    }
+    ObArray[optionIndex(row, ring, m_rings)]->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+void FrmRingAssign::keyPressEvent(QKeyEvent* event) {
+    const auto [row, ring] = focusedOption();
+    const int step = event->key() == Qt::Key_Down ? 1 : event->key() == Qt::Key_Up ? -1 : 0;
+    if (row == 0 || step == 0) {
+        FormBase::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    focusRow(row + step, ring); // only the focus moves; Space or Left and Right choose
+}
+
+bool FrmRingAssign::focusNextPrevChild(bool next) {
+    const int row = focusedOption().first;
+    // The rows out of view are hidden, which Tab would pass over.
+    if (row > 0 && focusRow(row + (next ? 1 : -1), 1))
+        return true;
+    return FormBase::focusNextPrevChild(next);
 }
 
 void FrmRingAssign::CmdSubmit_Click() {

@@ -5,6 +5,8 @@
 #include "rings/RingLayout.h"
 #include "teams/TeamStore.h"
 
+#include <utility>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -24,6 +26,10 @@ public:
 protected:
     // One notch of the wheel over the rows moves the view by one team.
     void wheelEvent(QWheelEvent* event) override;
+    // Up and Down go to the next team, Tab and Shift+Tab to the next team's
+    // choice; the view follows the focus to the teams beyond it.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private slots:
     void CmdSubmit_Click();
@@ -35,6 +41,11 @@ private:
     void LoadRingAssignments();
     // Shows the rows of the view at their places and hides the others.
     void ScrollTeamRows();
+    // The team row and ring of the focused option button; {0, 0} when none has the focus.
+    std::pair<int, int> focusedOption() const;
+    // Scrolls team row `row` into view and gives the focus to its chosen ring, or to `ring`
+    // when none is chosen. False when there is no such row.
+    bool focusRow(int row, int ring);
 
     QLabel* LblFormHeader;
     QLabel* LblWeekNum;

@@ -44,6 +44,8 @@ FrmCoach::FrmCoach()
     CbPosition = dropDownList(this, "CbPosition", 6240, 5880, 3495, 315);
     CmdSubmit = button(this, "CmdSubmit", "Submit", 1440, 6720, 2175, 615);
     CmdCancel = button(this, "CmdCancel", "Cancel", 6840, 6720, 2535, 615);
+    setMainButton(CmdSubmit);
+    setCancelButton(CmdCancel);
 
     tabOrder({{0, TxtFirst},  {1, TxtLast},      {2, TxtAddress},   {3, TxtCity},
               {4, TxtZip},    {5, TxtPrimary},   {6, TxtSecondary}, {7, TxtEmail},

@@ -27,6 +27,8 @@ FrmTeam::FrmTeam() : FormBase(QStringLiteral("FrmTeam"), QStringLiteral("Team Fo
     CbDivision->setCurrentIndex(-1);
     CmdSubmit = button(this, "CmdSubmit", "Submit", 1560, 2280, 2535, 495);
     CmdCancel = button(this, "CmdCancel", "Cancel", 5280, 2280, 2535, 495);
+    setMainButton(CmdSubmit);
+    setCancelButton(CmdCancel);
 
     tabOrder({{0, TxtTeam},
               {1, LblTeamName},

@@ -45,6 +45,27 @@ QString column(QWidget* grid, int classNumber) {
     return out;
 }
 
+// Mean brightness of a control as drawn, from 0 (black) to 255 (white).
+int brightness(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    qint64 sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += qGray(image.pixel(x, y));
+    return int(sum / (qint64(image.width()) * image.height()));
+}
+
+// The rider and class marked as those of the focused box: "row class".
+QString marked(QWidget* grid) {
+    QString row, heading;
+    for (auto* label : grid->findChildren<QLabel*>()) {
+        if (!label->styleSheet().isEmpty())
+            (label->objectName().startsWith("lblrider") ? row : heading) =
+                label->objectName().section('(', 1).chopped(1);
+    }
+    return row + ' ' + heading;
+}
+
 // The entries and pairings of a meet, in the order they were written.
 QString rowsOf(int week) {
     return stored("SELECT (SELECT group_concat(RiderNumber || ':' || ClassNumber, ' ') FROM"
@@ -99,6 +120,16 @@ private slots:
                 box(grid, row, c)->click();
             QCOMPARE(column(grid, c), QString(boxes));
         }
+        // A closed box says why; checked, free and closed boxes differ at a glance.
+        QCOMPARE(box(grid, 1, 5)->toolTip(),
+                 "Intermediate Equitation on the Flat: the team's limit of 2 entries is reached");
+        QCOMPARE(box(grid, 3, 7)->toolTip(),
+                 "Crossrails: the team's limit of 0 entries is reached");
+        QVERIFY(box(grid, 2, 5)->toolTip().isEmpty() && box(grid, 2, 1)->toolTip().isEmpty());
+        const int checked = brightness(box(grid, 2, 5)), free = brightness(box(grid, 2, 1)),
+                  closed = brightness(box(grid, 1, 5));
+        qInfo("mean brightness: checked %d, free %d, closed %d", checked, free, closed);
+        QVERIFY(free - checked > 120 && free - closed > 20 && closed - checked > 60);
     }
 
     void submitReplacesTheTeamsRowsOfTheMeetOnly() {
@@ -198,31 +229,75 @@ private slots:
         QCOMPARE(rowsOf(1), before);
     }
 
+    // The controls whose font is designed show it; the others show the form's 9.75 point.
+    void controlsShowTheirDesignedFonts() {
+        TestProgram program(addDistrict);
+        QWidget* grid = openGrid(1);
+        QVERIFY(grid);
+        const std::tuple<QString, double, bool> designed[] = {{"TxtTeam", 9.75, true},
+                                                              {"CmdApply", 8.25, false},
+                                                              {"CmdCancel", 8.25, false},
+                                                              {"lblrider", 8.25, false},
+                                                              {"ChbArrayControl", 8.25, false}};
+        for (QWidget* w : grid->findChildren<QWidget*>(QRegularExpression("."))) {
+            double points = 9.75;
+            bool bold = false;
+            for (const auto& [name, p, b] : designed) {
+                if (w->objectName().section('(', 0, 0) == name)
+                    std::tie(points, bold) = std::pair{p, b};
+            }
+            QVERIFY2(w->font().pixelSize() == qRound(points * 96 / 72) && w->font().bold() == bold,
+                     qPrintable(w->objectName()));
+        }
+    }
+
     void keyboardEntersATeam() {
         TestProgram program(addDistrict);
-        AppState::ScreenWidth = 12000;
+        AppState::ScreenWidth = 12000; // 14 columns and 8 rows in view
         AppState::ScreenHeight = 9000;
         for (int k = 0; k < 12; ++k)
             Sql::run("INSERT INTO TblPerson (RiderNumber, TeamCode) VALUES (?, 1)",
                      {QString("z%1").arg(k, 2, 10, QChar('0'))});
+        // Class 14 takes one rider of the team, rider 20 (row 2): its other boxes are closed.
+        Sql::run("UPDATE TblClass SET MaxEntries = 1 WHERE ClassNumber = 14");
+        Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (14, 1, '20')");
         QWidget* grid = openGrid(1);
         QVERIFY(grid);
-        // Rows and classes beyond the view are not shown until scrolled to.
         QVERIFY(!control<QWidget>(grid, "lblrider(16)")->isVisibleTo(grid));
         QVERIFY(!box(grid, 16, 1)->isVisibleTo(grid) && !box(grid, 1, 15)->isVisibleTo(grid));
         grid->activateWindow();
-        box(grid, 1, 13)->setFocus();
-        QList<Qt::Key> keys{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right};
-        keys << QList<Qt::Key>(8, Qt::Key_Down) << Qt::Key_Space;
-        for (Qt::Key key : keys)
-            QTest::keyClick(QApplication::focusWidget(), key);
-        QVERIFY(box(grid, 1, 13)->isChecked() && box(grid, 9, 15)->isChecked());
-        QCOMPARE(QApplication::focusWidget(), box(grid, 9, 15));
-        // The view followed the focus: class 15 and row 9 are in view, row 1 no longer.
+        settle();
+        // Each key and the box that has the focus after it; its rider and class are marked,
+        // also where the focus stayed (Left at the first class, Down past the closed boxes).
+        const std::tuple<Qt::Key, int, int> moves[] = {
+            {Qt::Key_unknown, 1, 1},   {Qt::Key_End, 1, 18},       {Qt::Key_Home, 1, 1},
+            {Qt::Key_Left, 1, 1},      {Qt::Key_Space, 1, 1},      {Qt::Key_Right, 1, 2},
+            {Qt::Key_End, 1, 18},      {Qt::Key_Left, 1, 17},      {Qt::Key_Left, 1, 16},
+            {Qt::Key_Left, 1, 15},     {Qt::Key_Left, 1, 13},      {Qt::Key_Right, 1, 15},
+            {Qt::Key_PageDown, 9, 15}, {Qt::Key_PageDown, 16, 15}, {Qt::Key_PageUp, 8, 15},
+            {Qt::Key_Left, 8, 13},     {Qt::Key_Right, 8, 15},     {Qt::Key_PageUp, 1, 15},
+            {Qt::Key_Down, 2, 15},     {Qt::Key_Left, 2, 14}};
+        for (const auto& [key, row, c] : moves) {
+            if (key != Qt::Key_unknown)
+                QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget(), box(grid, row, c));
+            QCOMPARE(marked(grid), QString("%1 %2").arg(row).arg(c));
+        }
+        QVERIFY(box(grid, 1, 1)->isChecked() && !box(grid, 1, 14)->isEnabled());
+        // The view followed the focus, last to class 18 and back to row 1.
         QCOMPARE(numbers(control<QScrollBar>(grid, "Chbhscroll")->value(),
                          control<QScrollBar>(grid, "Chbvscroll")->value()),
-                 "1 1");
-        QVERIFY(box(grid, 9, 15)->isVisibleTo(grid) && !box(grid, 1, 15)->isVisibleTo(grid));
+                 "4 0");
+        // Enter submits, Escape cancels, each with its question (answered No here).
+        program.presenter.answer({Answer::No, Answer::No});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(program.presenter.texts(),
+                 (QStringList{"This will save all the changes made to this form. There are "
+                              "currently 2 entries for this team. Are you sure you want to "
+                              "continue?",
+                              Texts::kCancelQuestion}));
+        QCOMPARE(visibleWindows(), QStringList{"frmClassAssignments"});
     }
 };
 
