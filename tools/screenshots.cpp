@@ -5,6 +5,7 @@
 #include "app/FrmMain.h"
 #include "app/FrmSettings.h"
 #include "core/AppState.h"
+#include "core/Twips.h"
 #include "data/Backups.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <cstdio>
 
 namespace {
@@ -66,8 +68,9 @@ int main(int argc, char* argv[]) {
     AppState::AppPath = args.at(1);
     AppState::DistrictNum = QStringLiteral("7");
     AppState::NumRings = 2;
-    AppState::ScreenWidth = 15360; // a screen of 1024 x 768
-    AppState::ScreenHeight = 11520;
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    AppState::ScreenWidth = Twips::fromPixels(screen.width());
+    AppState::ScreenHeight = Twips::fromPixels(screen.height());
     const QString error =
         DatabaseFile::open(QDir(args.at(1)).filePath(DatabaseFile::kFileName), Sql::kConnectionName)
             .failure;
