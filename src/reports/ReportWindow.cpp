@@ -22,6 +22,9 @@ namespace {
 
 // The open window of each report.
 std::map<Reports::Kind, QPointer<ReportWindow>> g_windows;
+// The zoom the secretary chose for each report, kept while the program runs; a report
+// without one fits the page's width to its window.
+std::map<Reports::Kind, qreal> g_zoom;
 
 // A field as spreadsheets read it: quoted where it holds a separator, a quote or a line break.
 QString csvField(const QString& text) {
@@ -68,49 +71,75 @@ ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) 
             [this](QPrinter* printer) { ReportPainter::print(*printer, m_pages); });
     connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportWindow::showPage);
 
-    auto* bar = new QHBoxLayout;
-    const auto action = [this, bar](const char* name, const QString& caption) {
+    // Two rows, so that the bar fits the narrowest designed window on an 800 x 600 screen:
+    // the pages and the zoom above, what is made of the report below.
+    auto* pagesRow = new QHBoxLayout;
+    auto* outputRow = new QHBoxLayout;
+    const auto action = [this](QHBoxLayout* row, const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         Controls::name(b, QString::fromLatin1(name));
         b->setAutoDefault(false);
-        bar->addWidget(b);
+        row->addWidget(b);
         return b;
     };
-    connect(action("CmdFirstPage", "|<"), &QPushButton::clicked, this, [this] {
+    // A button with a sign for a caption, as narrow as the sign, named in its tooltip.
+    const auto sign = [action, pagesRow](const char* name, const QString& caption,
+                                         const QString& tip) {
+        QPushButton* b = action(pagesRow, name, caption);
+        b->setToolTip(tip);
+        b->setFixedWidth(
+            std::max(b->sizeHint().height(), b->fontMetrics().horizontalAdvance(caption) + 16));
+        return b;
+    };
+    connect(sign("CmdFirstPage", "|<", "First page"), &QPushButton::clicked, this, [this] {
         m_preview->setCurrentPage(1);
         showPage();
     });
-    connect(action("CmdPreviousPage", "<"), &QPushButton::clicked, this, [this] {
+    connect(sign("CmdPreviousPage", "<", "Previous page"), &QPushButton::clicked, this, [this] {
         m_preview->setCurrentPage(m_preview->currentPage() - 1);
         showPage();
     });
     m_pageLabel = new QLabel(this);
     Controls::name(m_pageLabel, QStringLiteral("LblPage"));
-    bar->addWidget(m_pageLabel);
-    connect(action("CmdNextPage", ">"), &QPushButton::clicked, this, [this] {
+    pagesRow->addWidget(m_pageLabel);
+    connect(sign("CmdNextPage", ">", "Next page"), &QPushButton::clicked, this, [this] {
         m_preview->setCurrentPage(m_preview->currentPage() + 1);
         showPage();
     });
-    connect(action("CmdLastPage", ">|"), &QPushButton::clicked, this, [this] {
+    connect(sign("CmdLastPage", ">|", "Last page"), &QPushButton::clicked, this, [this] {
         m_preview->setCurrentPage(m_preview->pageCount());
         showPage();
     });
-    connect(action("CmdZoomOut", "-"), &QPushButton::clicked, m_preview,
-            [this] { m_preview->zoomOut(); });
-    connect(action("CmdZoomIn", "+"), &QPushButton::clicked, m_preview,
-            [this] { m_preview->zoomIn(); });
-    connect(action("CmdFitWidth", "Fit Width"), &QPushButton::clicked, m_preview,
-            &QPrintPreviewWidget::fitToWidth);
-    bar->addStretch();
-    connect(action("CmdPrint", "Print..."), &QPushButton::clicked, this,
+    pagesRow->addStretch();
+    connect(sign("CmdZoomOut", "-", "Zoom out"), &QPushButton::clicked, this, [this] {
+        m_preview->zoomOut();
+        g_zoom[m_kind] = m_preview->zoomFactor();
+    });
+    connect(sign("CmdZoomIn", "+", "Zoom in"), &QPushButton::clicked, this, [this] {
+        m_preview->zoomIn();
+        g_zoom[m_kind] = m_preview->zoomFactor();
+    });
+    connect(action(pagesRow, "CmdFitWidth", "Fit Width"), &QPushButton::clicked, this, [this] {
+        g_zoom.erase(m_kind);
+        m_preview->fitToWidth();
+    });
+    connect(action(outputRow, "CmdPrint", "Print..."), &QPushButton::clicked, this,
             &ReportWindow::CmdPrint_Click);
-    connect(action("CmdSavePdf", "Save as PDF..."), &QPushButton::clicked, this,
+    connect(action(outputRow, "CmdSavePdf", "Save as PDF..."), &QPushButton::clicked, this,
             &ReportWindow::CmdSavePdf_Click);
-    connect(action("CmdSaveCsv", "Save rows as CSV..."), &QPushButton::clicked, this,
+    connect(action(outputRow, "CmdSaveCsv", "Save rows as CSV..."), &QPushButton::clicked, this,
             &ReportWindow::CmdSaveCsv_Click);
+    outputRow->addStretch();
+    const auto zoom = g_zoom.find(kind);
+    if (zoom == g_zoom.end())
+        m_preview->fitToWidth();
+    else
+        m_preview->setZoomFactor(zoom->second);
+
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
-    column->addLayout(bar);
+    column->addLayout(pagesRow);
+    column->addLayout(outputRow);
     column->addWidget(m_preview, 1);
 
     resize(Twips::toPixels(design.windowWidth), Twips::toPixels(design.windowHeight));

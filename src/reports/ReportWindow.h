@@ -11,7 +11,9 @@ class QPrinter;
 class QPushButton;
 
 // The window a report shows in: the paged preview with page navigation and zoom, Print...,
-// Save as PDF... and Save rows as CSV.... Modeless; one window a report layout, which a new
+// Save as PDF... and Save rows as CSV..., in two rows that fit the designed window on an 800 x
+// 600 screen; it opens fitting the page to its width or at the zoom last chosen for the report.
+// Modeless; one window a report layout, which a new
 // opening fills anew and brings to the front.
 class ReportWindow : public QWidget {
     Q_OBJECT

@@ -2,6 +2,7 @@
 // class sheet generator.
 #include "support/TestProgram.h"
 
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -21,6 +22,37 @@ class TestReports : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
+
+    void reportWindowsFitTheSmallestScreenAndKeepTheirZoom() {
+        TestProgram program;
+        AppState::ScreenWidth = 12000;
+        AppState::ScreenHeight = 9000;
+        for (const Reports::Design& d : Reports::designs()) {
+            ReportWindow* report = ReportWindow::open(d.kind, {});
+            QVERIFY2(QRect(0, 0, 800, 600).contains(report->frameGeometry()),
+                     qPrintable(d.layout.name));
+            for (const QAbstractButton* b : report->findChildren<QAbstractButton*>())
+                QVERIFY2(report->rect().contains(b->geometry()), qPrintable(b->objectName()));
+            QCOMPARE(report->findChild<QPrintPreviewWidget*>()->zoomMode(),
+                     QPrintPreviewWidget::FitToWidth);
+        }
+        // The zoom chosen for a report comes back with its next window, and with no other.
+        QVERIFY(click(ReportWindow::find(Reports::Kind::TeamStandings), "CmdZoomIn"));
+        const qreal chosen = ReportWindow::find(Reports::Kind::TeamStandings)
+                                 ->findChild<QPrintPreviewWidget*>()
+                                 ->zoomFactor();
+        for (const Reports::Design& d : Reports::designs())
+            QVERIFY(ReportWindow::find(d.kind)->close());
+        settle();
+        QCOMPARE(ReportWindow::open(Reports::Kind::TeamStandings, {})
+                     ->findChild<QPrintPreviewWidget*>()
+                     ->zoomFactor(),
+                 chosen);
+        QCOMPARE(ReportWindow::open(Reports::Kind::RiderList, {})
+                     ->findChild<QPrintPreviewWidget*>()
+                     ->zoomMode(),
+                 QPrintPreviewWidget::FitToWidth);
+    }
 
     void standingsGroupTeamsWithTheirTotalsNumberThePagesAndAreSaved() {
         TestProgram program;
