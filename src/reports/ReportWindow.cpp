@@ -6,8 +6,10 @@
 #include "forms/Messages.h"
 #include "reports/ReportPainter.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -15,6 +17,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <map>
 
@@ -25,6 +29,8 @@ std::map<Reports::Kind, QPointer<ReportWindow>> g_windows;
 // The zoom the secretary chose for each report, kept while the program runs; a report
 // without one fits the page's width to its window.
 std::map<Reports::Kind, qreal> g_zoom;
+// The folder last saved into while the program runs.
+QString g_saveFolder;
 
 // A field as spreadsheets read it: quoted where it holds a separator, a quote or a line break.
 QString csvField(const QString& text) {
@@ -40,11 +46,11 @@ QString csvField(const QString& text) {
 } // namespace
 
 ReportWindow* ReportWindow::open(Reports::Kind kind, const QVector<Report::Row>& rows,
-                                 const QHash<QString, QString>& captions) {
+                                 const QHash<QString, QString>& captions, const QString& subject) {
     QPointer<ReportWindow>& window = g_windows[kind];
     if (!window)
         window = new ReportWindow(kind);
-    window->fill(rows, captions);
+    window->fill(rows, captions, subject);
     window->show();
     window->raise();
     window->activateWindow();
@@ -156,8 +162,26 @@ ReportWindow::~ReportWindow() {
     delete m_printer;
 }
 
-void ReportWindow::fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions) {
+QString ReportWindow::documentName(Reports::Kind kind, const QString& subject, const QDate& day) {
+    QString name = Reports::design(kind).title;
+    if (kind == Reports::Kind::TeamStandings)
+        name += QLatin1Char(' ') + day.toString(Qt::ISODate);
+    else if (!subject.isEmpty())
+        name += QStringLiteral(" - ") + subject;
+    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|]"));
+    return name.replace(forbidden, QStringLiteral("-"));
+}
+
+QString ReportWindow::saveFolder() {
+    return g_saveFolder.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : g_saveFolder;
+}
+
+void ReportWindow::fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions,
+                        const QString& subject) {
     m_rows = rows;
+    m_subject = subject;
     m_pages = Report::layout(Reports::design(m_kind).layout, rows, captions);
     m_preview->updatePreview();
     m_preview->setCurrentPage(1);
@@ -178,7 +202,8 @@ bool ReportWindow::saved(const QString& path, const Outcome& written) {
 }
 
 bool ReportWindow::savePdf(const QString& path) {
-    return saved(path, ReportPainter::writePdf(m_pages, path));
+    return saved(path, ReportPainter::writePdf(
+                           m_pages, path, documentName(m_kind, m_subject, QDate::currentDate())));
 }
 
 bool ReportWindow::saveCsv(const QString& path) {
@@ -199,6 +224,7 @@ bool ReportWindow::saveCsv(const QString& path) {
 }
 
 bool ReportWindow::print(QPrinter& printer) {
+    printer.setDocName(documentName(m_kind, m_subject, QDate::currentDate()));
     if (ReportPainter::print(printer, m_pages))
         return true;
     Messages::notice(QStringLiteral("The report could not be printed: the printer could not be "
@@ -214,18 +240,26 @@ void ReportWindow::CmdPrint_Click() {
         print(printer);
 }
 
+QString ReportWindow::pickFile(const QString& caption, const QString& suffix,
+                               const QString& filter) {
+    const QString name = documentName(m_kind, m_subject, QDate::currentDate()) + suffix;
+    const QString path =
+        QFileDialog::getSaveFileName(this, caption, QDir(saveFolder()).filePath(name), filter);
+    if (!path.isEmpty())
+        g_saveFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
 void ReportWindow::CmdSavePdf_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"),
-                                                      windowTitle() + QStringLiteral(".pdf"),
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString path = pickFile(QStringLiteral("Save as PDF"), QStringLiteral(".pdf"),
+                                  QStringLiteral("PDF files (*.pdf)"));
     if (!path.isEmpty())
         savePdf(path);
 }
 
 void ReportWindow::CmdSaveCsv_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save rows as CSV"),
-                                                      windowTitle() + QStringLiteral(".csv"),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = pickFile(QStringLiteral("Save rows as CSV"), QStringLiteral(".csv"),
+                                  QStringLiteral("CSV files (*.csv)"));
     if (!path.isEmpty())
         saveCsv(path);
 }

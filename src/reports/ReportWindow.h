@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QDate;
 class QLabel;
 class QPrintPreviewWidget;
 class QPrinter;
@@ -13,17 +14,26 @@ class QPushButton;
 // The window a report shows in: the paged preview with page navigation and zoom, Print...,
 // Save as PDF... and Save rows as CSV..., in two rows that fit the designed window on an 800 x
 // 600 screen; it opens fitting the page to its width or at the zoom last chosen for the report.
-// Modeless; one window a report layout, which a new
-// opening fills anew and brings to the front.
+// Modeless; one window a report layout, which a new opening fills anew and brings to the front.
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
-    // Shows report `kind` with `rows` (and the captions of its named labels) in its window.
+    // Shows report `kind` with `rows` (and the captions of its named labels) in its window;
+    // `subject` says which one of its kind it is ("Meet 1 Ring 2 Class 7 Walk Trot").
     static ReportWindow* open(Reports::Kind kind, const QVector<Report::Row>& rows,
-                              const QHash<QString, QString>& captions = {});
+                              const QHash<QString, QString>& captions = {},
+                              const QString& subject = {});
     // The window of report `kind` when it is open.
     static ReportWindow* find(Reports::Kind kind);
     ~ReportWindow() override;
+
+    // The name of a report's files and print jobs, without suffix: the title, then the subject
+    // ("Class Sheet - Meet 1 Ring 2 Class 7 Walk Trot") or, for the standings that change
+    // with every meet, the day ("Team Standings 2026-12-07"); characters that no file name may
+    // hold become "-".
+    static QString documentName(Reports::Kind kind, const QString& subject, const QDate& day);
+    // Where the save dialogs open: the folder last saved into, first the user's documents.
+    static QString saveFolder();
 
     const QVector<Report::Page>& pages() const { return m_pages; }
     const QVector<Report::Row>& rows() const { return m_rows; }
@@ -41,13 +51,17 @@ private slots:
 
 private:
     explicit ReportWindow(Reports::Kind kind);
-    void fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions);
+    void fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions,
+              const QString& subject);
+    // The file the user picks in a save dialog that suggests this report's name with `suffix`.
+    QString pickFile(const QString& caption, const QString& suffix, const QString& filter);
     void showPage();
     bool saved(const QString& path, const Outcome& written);
 
     Reports::Kind m_kind;
     QVector<Report::Row> m_rows;
     QVector<Report::Page> m_pages;
+    QString m_subject;
     QPrinter* m_printer;
     QPrintPreviewWidget* m_preview;
     QLabel* m_pageLabel;

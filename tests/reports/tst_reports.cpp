@@ -54,6 +54,28 @@ private slots:
                  QPrintPreviewWidget::FitToWidth);
     }
 
+    void filesAndPrintJobsAreNamedForWhatTheyHold_data() {
+        QTest::addColumn<Reports::Kind>("kind");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("class sheet")
+            << Reports::Kind::ClassEntries << "Meet 1 Ring 2 Class 7 Walk Trot"
+            << "Class Sheet - Meet 1 Ring 2 Class 7 Walk Trot";
+        QTest::newRow("relay sheet, no file name holds / or :")
+            << Reports::Kind::ClassEntries18 << "Meet 3 Ring 1 Class 18 Relay: Walk/Trot"
+            << "Class Sheet - Meet 3 Ring 1 Class 18 Relay- Walk-Trot";
+        QTest::newRow("standings, dated")
+            << Reports::Kind::TeamStandings << QString() << "Team Standings 2026-12-07";
+        QTest::newRow("rider list")
+            << Reports::Kind::RiderList << QString() << "Complete Rider List";
+    }
+    void filesAndPrintJobsAreNamedForWhatTheyHold() {
+        QFETCH(Reports::Kind, kind);
+        QFETCH(QString, subject);
+        QFETCH(QString, name);
+        QCOMPARE(ReportWindow::documentName(kind, subject, QDate(2026, 12, 7)), name);
+    }
+
     void standingsGroupTeamsWithTheirTotalsNumberThePagesAndAreSaved() {
         TestProgram program;
         // Team 01 to Team 25, and a second Team 01 without riders; team k's rider placed for k
@@ -98,8 +120,25 @@ private slots:
         printer.setOutputFileName(program.folder() + "/no such folder/standings.pdf");
         QVERIFY(!report->print(printer));
         QVERIFY(program.presenter.lastText().startsWith("The report could not be printed"));
+        // The paper of the print dialog stays; the job carries the report's name.
+        QPrinter a4(QPrinter::HighResolution);
+        a4.setPageSize(QPageSize(QPageSize::A4));
+        a4.setOutputFileName(program.folder() + "/a4.pdf");
+        QVERIFY(report->print(a4));
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
+        const auto info = [](const QString& file) {
+            QProcess text;
+            text.start("pdfinfo", {file});
+            text.waitForFinished();
+            return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        };
+        const QString title =
+            ReportWindow::documentName(Reports::Kind::TeamStandings, {}, QDate::currentDate());
+        QVERIFY2(info(program.folder() + "/a4.pdf").contains("Title: " + title) &&
+                     info(program.folder() + "/a4.pdf").contains("(A4)"),
+                 qPrintable(info(program.folder() + "/a4.pdf")));
+        QVERIFY2(info(pdf).contains("Title: " + title), qPrintable(info(pdf)));
         const auto page = [&pdf](int n) {
             QProcess text;
             text.start("pdftotext", {"-f", QString::number(n), "-l", QString::number(n), pdf, "-"});
