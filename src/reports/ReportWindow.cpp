@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Twips.h"
+#include "data/Spreadsheet.h"
 #include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "reports/ReportPainter.h"
@@ -135,6 +136,8 @@ ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) 
             &ReportWindow::CmdSavePdf_Click);
     connect(action(outputRow, "CmdSaveCsv", "Save rows as CSV..."), &QPushButton::clicked, this,
             &ReportWindow::CmdSaveCsv_Click);
+    connect(action(outputRow, "CmdSaveXlsx", "Save as spreadsheet..."), &QPushButton::clicked, this,
+            &ReportWindow::CmdSaveXlsx_Click);
     outputRow->addStretch();
     const auto zoom = g_zoom.find(kind);
     if (zoom == g_zoom.end())
@@ -206,11 +209,17 @@ bool ReportWindow::savePdf(const QString& path) {
                            m_pages, path, documentName(m_kind, m_subject, QDate::currentDate())));
 }
 
-bool ReportWindow::saveCsv(const QString& path) {
+QVector<int> ReportWindow::savedColumns() const {
+    QVector<int> columns;
     const Reports::Design& design = Reports::design(m_kind);
-    QVector<int> columns; // where each column the file lists is in a row
     for (const QString& column : design.csv)
         columns.push_back(design.layout.column(column));
+    return columns;
+}
+
+bool ReportWindow::saveCsv(const QString& path) {
+    const Reports::Design& design = Reports::design(m_kind);
+    const QVector<int> columns = savedColumns();
     QStringList lines{design.csv.join(QLatin1Char(','))};
     for (const Report::Row& row : m_rows) {
         QStringList fields;
@@ -221,6 +230,19 @@ bool ReportWindow::saveCsv(const QString& path) {
     // A byte order mark, so that spreadsheets read the file as UTF-8.
     const QByteArray bytes = "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
     return saved(path, WholeFile::write(path, bytes));
+}
+
+bool ReportWindow::saveXlsx(const QString& path) {
+    const QVector<int> columns = savedColumns();
+    QVector<QVariantList> cells;
+    for (const Report::Row& row : m_rows) {
+        QVariantList line;
+        for (int column : columns)
+            line << row.at(column);
+        cells << line;
+    }
+    const Reports::Design& design = Reports::design(m_kind);
+    return saved(path, Spreadsheet::write(path, design.title, design.csv, cells));
 }
 
 bool ReportWindow::print(QPrinter& printer) {
@@ -262,4 +284,11 @@ void ReportWindow::CmdSaveCsv_Click() {
                                   QStringLiteral("CSV files (*.csv)"));
     if (!path.isEmpty())
         saveCsv(path);
+}
+
+void ReportWindow::CmdSaveXlsx_Click() {
+    const QString path = pickFile(QStringLiteral("Save as spreadsheet"), QStringLiteral(".xlsx"),
+                                  QStringLiteral("Spreadsheets (*.xlsx)"));
+    if (!path.isEmpty())
+        saveXlsx(path);
 }

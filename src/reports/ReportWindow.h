@@ -12,9 +12,10 @@ class QPrinter;
 class QPushButton;
 
 // The window a report shows in: the paged preview with page navigation and zoom, Print...,
-// Save as PDF... and Save rows as CSV..., in two rows that fit the designed window on an 800 x
-// 600 screen; it opens fitting the page to its width or at the zoom last chosen for the report.
-// Modeless; one window a report layout, which a new opening fills anew and brings to the front.
+// Save as PDF..., Save rows as CSV... and Save as spreadsheet..., in two rows that fit the designed
+// window on an 800 x 600 screen; it opens fitting the page to its width or at the zoom last chosen
+// for the report. Modeless; one window a report layout, which a new opening fills anew and brings
+// to the front.
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
@@ -37,10 +38,12 @@ public:
 
     const QVector<Report::Page>& pages() const { return m_pages; }
     const QVector<Report::Row>& rows() const { return m_rows; }
-    // Save the report as a PDF file, or its rows as a CSV file, whole or not at all; when the
-    // file cannot be written, the user is told why and false returned.
+    // Save the report as a PDF file, or its rows as a CSV file or a spreadsheet (rider numbers
+    // as typed), whole or not at all; when the file cannot be written, the user is told why and
+    // false returned.
     bool savePdf(const QString& path);
     bool saveCsv(const QString& path);
+    bool saveXlsx(const QString& path);
     // Prints the report; when the printout fails, the user is told and false returned.
     bool print(QPrinter& printer);
 
@@ -48,6 +51,7 @@ private slots:
     void CmdPrint_Click();
     void CmdSavePdf_Click();
     void CmdSaveCsv_Click();
+    void CmdSaveXlsx_Click();
 
 private:
     explicit ReportWindow(Reports::Kind kind);
@@ -57,6 +61,8 @@ private:
     QString pickFile(const QString& caption, const QString& suffix, const QString& filter);
     void showPage();
     bool saved(const QString& path, const Outcome& written);
+    // Where each column a saved file lists is in a row.
+    QVector<int> savedColumns() const;
 
     Reports::Kind m_kind;
     QVector<Report::Row> m_rows;

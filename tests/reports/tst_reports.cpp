@@ -16,6 +16,14 @@ QStringList fieldOf(const QVector<Report::Row>& rows, const char* column) {
     return out;
 }
 
+// A part of an .xlsx file (a zip) as text.
+QString unzipped(const QString& file, const QString& part) {
+    QProcess unzip;
+    unzip.start("unzip", {"-p", file, part});
+    unzip.waitForFinished();
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestReports : public QObject {
@@ -161,8 +169,18 @@ private slots:
         QCOMPARE(fileBytes(csv), QByteArray("\xEF\xBB\xBF"
                                             "TeamName,Division,Week,Sum Of Points\r\n"
                                             "Team 01,A,1,1\r\nTeam 01,A,2,1\r\nTeam 01,A,,\r\n"));
+        const QString xlsx = program.folder() + "/standings.xlsx";
+        QVERIFY(report->saveXlsx(xlsx));
         QCOMPARE(QDir(program.folder()).entryList({"standings*"}),
-                 (QStringList{"standings.csv", "standings.pdf"}));
+                 (QStringList{"standings.csv", "standings.pdf", "standings.xlsx"}));
+        if (QStandardPaths::findExecutable("unzip").isEmpty())
+            QSKIP("unzip is not installed");
+        // Bold headings, numbers as numbers.
+        const QString sheet = unzipped(xlsx, "xl/worksheets/sheet1.xml");
+        QVERIFY2(sheet.contains(R"(<c r="A1" s="1" t="s">)") &&
+                     sheet.contains(R"(<c r="C2"><v>1</v></c>)") &&
+                     unzipped(xlsx, "xl/styles.xml").contains("<b/>"),
+                 qPrintable(sheet));
     }
 
     void relaySheetShowsThisMeetsPartnerAndTheTeamBelow_data() {
@@ -199,13 +217,13 @@ private slots:
         Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'B'),"
                  " (2, 'Elm', 'A')");
         Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
-                 " ('20', 'Ann', 'Berg', 1), ('100', 'Bo', 'Cole', 1), ('7', 'Cy', 'Dunn', 2),"
+                 " ('20', 'Ann', 'Berg', 1), ('100', 'Bo', 'Cole', 1), ('007', 'Cy', 'Dunn', 2),"
                  " ('9', 'Di', 'Eck', 99)");
         Sql::run("INSERT INTO TblRing (Week, RingNumber, TeamCode) VALUES (1, 1, 1), (1, 2, 2),"
                  " (2, 1, 1)");
         Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (4, 1, '20'),"
-                 " (4, 1, '100'), (4, 1, '7'), (18, 1, '20'), (18, 1, '100'), (4, 2, '20')");
-        QCOMPARE(fieldOf(Reports::riderList(), "RiderNumber"), (QStringList{"7", "100", "20"}));
+                 " (4, 1, '100'), (4, 1, '007'), (18, 1, '20'), (18, 1, '100'), (4, 2, '20')");
+        QCOMPARE(fieldOf(Reports::riderList(), "RiderNumber"), (QStringList{"007", "100", "20"}));
 
         // The generator of meet 2, opened from the team entries, asks for the ring, then the
         // class.
@@ -235,6 +253,21 @@ private slots:
         QCOMPARE(ReportWindow::find(Reports::Kind::ClassEntries), sheet);
         QVERIFY(sheet->rows().isEmpty());
         QVERIFY(printed(sheet->pages(), ".*").contains("Class: 5 - "));
+
+        // Saved as a spreadsheet, rider number 007 stays text; a file that cannot be written
+        // leaves nothing behind.
+        ReportWindow* list = ReportWindow::open(Reports::Kind::RiderList, Reports::riderList());
+        QVERIFY(!list->saveXlsx(program.folder() + "/no such folder/riders.xlsx"));
+        QVERIFY(program.presenter.lastText().endsWith("could not be saved: No such file or "
+                                                      "directory."));
+        const QString xlsx = program.folder() + "/riders.xlsx";
+        QVERIFY(list->saveXlsx(xlsx));
+        QCOMPARE(QDir(program.folder()).entryList({"*xlsx*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"riders.xlsx"});
+        if (QStandardPaths::findExecutable("unzip").isEmpty())
+            QSKIP("unzip is not installed");
+        QVERIFY(unzipped(xlsx, "xl/worksheets/sheet1.xml").contains(R"(<c r="A2" t="s"><v>4</v>)"));
+        QVERIFY(unzipped(xlsx, "xl/sharedStrings.xml").contains("<si><t>007</t></si>"));
     }
 };
 
