@@ -38,6 +38,7 @@ public:
 
     const QVector<Report::Page>& pages() const { return m_pages; }
     const QVector<Report::Row>& rows() const { return m_rows; }
+    const QString& subject() const { return m_subject; }
     // Save the report as a PDF file, or its rows as a CSV file or a spreadsheet (rider numbers
     // as typed), whole or not at all; when the file cannot be written, the user is told why and
     // false returned.

@@ -16,12 +16,16 @@ QStringList fieldOf(const QVector<Report::Row>& rows, const char* column) {
     return out;
 }
 
-// A part of an .xlsx file (a zip) as text.
-QString unzipped(const QString& file, const QString& part) {
-    QProcess unzip;
-    unzip.start("unzip", {"-p", file, part});
-    unzip.waitForFinished();
-    return QString::fromUtf8(unzip.readAllStandardOutput());
+// What a command prints.
+QString output(const QString& command, const QStringList& arguments) {
+    QProcess run;
+    run.start(command, arguments);
+    run.waitForFinished();
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+QPrintPreviewWidget* preview(Reports::Kind kind) {
+    return ReportWindow::find(kind)->findChild<QPrintPreviewWidget*>();
 }
 
 } // namespace
@@ -41,25 +45,18 @@ private slots:
                      qPrintable(d.layout.name));
             for (const QAbstractButton* b : report->findChildren<QAbstractButton*>())
                 QVERIFY2(report->rect().contains(b->geometry()), qPrintable(b->objectName()));
-            QCOMPARE(report->findChild<QPrintPreviewWidget*>()->zoomMode(),
-                     QPrintPreviewWidget::FitToWidth);
+            QCOMPARE(preview(d.kind)->zoomMode(), QPrintPreviewWidget::FitToWidth);
         }
         // The zoom chosen for a report comes back with its next window, and with no other.
         QVERIFY(click(ReportWindow::find(Reports::Kind::TeamStandings), "CmdZoomIn"));
-        const qreal chosen = ReportWindow::find(Reports::Kind::TeamStandings)
-                                 ->findChild<QPrintPreviewWidget*>()
-                                 ->zoomFactor();
+        const qreal chosen = preview(Reports::Kind::TeamStandings)->zoomFactor();
         for (const Reports::Design& d : Reports::designs())
             QVERIFY(ReportWindow::find(d.kind)->close());
         settle();
-        QCOMPARE(ReportWindow::open(Reports::Kind::TeamStandings, {})
-                     ->findChild<QPrintPreviewWidget*>()
-                     ->zoomFactor(),
-                 chosen);
-        QCOMPARE(ReportWindow::open(Reports::Kind::RiderList, {})
-                     ->findChild<QPrintPreviewWidget*>()
-                     ->zoomMode(),
-                 QPrintPreviewWidget::FitToWidth);
+        for (const Reports::Design& d : Reports::designs())
+            ReportWindow::open(d.kind, {});
+        QCOMPARE(preview(Reports::Kind::TeamStandings)->zoomFactor(), chosen);
+        QCOMPARE(preview(Reports::Kind::RiderList)->zoomMode(), QPrintPreviewWidget::FitToWidth);
     }
 
     void filesAndPrintJobsAreNamedForWhatTheyHold_data() {
@@ -135,30 +132,20 @@ private slots:
         QVERIFY(report->print(a4));
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
-        const auto info = [](const QString& file) {
-            QProcess text;
-            text.start("pdfinfo", {file});
-            text.waitForFinished();
-            return QString::fromUtf8(text.readAllStandardOutput()).simplified();
-        };
-        const QString title =
-            ReportWindow::documentName(Reports::Kind::TeamStandings, {}, QDate::currentDate());
-        QVERIFY2(info(program.folder() + "/a4.pdf").contains("Title: " + title) &&
-                     info(program.folder() + "/a4.pdf").contains("(A4)"),
-                 qPrintable(info(program.folder() + "/a4.pdf")));
-        QVERIFY2(info(pdf).contains("Title: " + title), qPrintable(info(pdf)));
+        const QString title = "Title: " + ReportWindow::documentName(Reports::Kind::TeamStandings,
+                                                                     {}, QDate::currentDate());
+        const QString printout = output("pdfinfo", {a4.outputFileName()}).simplified();
+        QVERIFY2(printout.contains(title) && printout.contains("(A4)"), qPrintable(printout));
+        QVERIFY(output("pdfinfo", {pdf}).simplified().contains(title));
         const auto page = [&pdf](int n) {
-            QProcess text;
-            text.start("pdftotext", {"-f", QString::number(n), "-l", QString::number(n), pdf, "-"});
-            text.waitForFinished();
-            return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+            const QString at = QString::number(n);
+            return output("pdftotext", {"-f", at, "-l", at, pdf, "-"}).simplified();
         };
         QVERIFY2(page(1).contains("Point Standings") && page(1).contains("Team 01 A") &&
-                     page(1).contains("Page 1") && page(1).contains("of 3"),
-                 qPrintable(page(1)));
-        QVERIFY2(page(3).contains("Team 25 A Total Points:") && page(3).contains("26") &&
+                     page(1).contains("Page 1") && page(1).contains("of 3") &&
+                     page(3).contains("Team 25 A Total Points:") && page(3).contains("26") &&
                      page(3).contains("Page 3") && !page(3).contains("Team 01"),
-                 qPrintable(page(3)));
+                 qPrintable(page(1) + " / " + page(3)));
         // Pressing the button again brings the same window back with the rows read afresh.
         Sql::run("DELETE FROM TblTeam WHERE TeamCode BETWEEN 2 AND 25");
         QVERIFY(click(window("FrmMain"), "CmdStandingsRpt"));
@@ -176,22 +163,14 @@ private slots:
         if (QStandardPaths::findExecutable("unzip").isEmpty())
             QSKIP("unzip is not installed");
         // Bold headings, numbers as numbers.
-        const QString sheet = unzipped(xlsx, "xl/worksheets/sheet1.xml");
+        const QString sheet = output("unzip", {"-p", xlsx, "xl/worksheets/sheet1.xml"});
         QVERIFY2(sheet.contains(R"(<c r="A1" s="1" t="s">)") &&
                      sheet.contains(R"(<c r="C2"><v>1</v></c>)") &&
-                     unzipped(xlsx, "xl/styles.xml").contains("<b/>"),
+                     output("unzip", {"-p", xlsx, "xl/styles.xml"}).contains("<b/>"),
                  qPrintable(sheet));
     }
 
-    void relaySheetShowsThisMeetsPartnerAndTheTeamBelow_data() {
-        QTest::addColumn<int>("meet");
-        QTest::addColumn<QString>("printed");
-        QTest::newRow("meet 1") << 1 << "20 Ann Berg 100 Bo Cole TeamName: Oak";
-        QTest::newRow("meet 2, another partner") << 2 << "20 Ann Berg 7 Cy Dunn TeamName: Oak";
-    }
     void relaySheetShowsThisMeetsPartnerAndTheTeamBelow() {
-        QFETCH(int, meet);
-        QFETCH(QString, printed);
         TestProgram program;
         Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'A')");
         Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
@@ -202,12 +181,16 @@ private slots:
         Sql::run(
             "INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber, PartnerFirst,"
             " PartnerLast) VALUES (1, '20', '100', 'Bo', 'Cole'), (2, '20', '7', 'Cy', 'Dunn')");
-        const auto pages = Report::layout(Reports::design(Reports::Kind::ClassEntries18).layout,
-                                          Reports::classSheet({1, 18, qint16(meet)}));
-        QCOMPARE(::printed(pages, "Detail"), printed);
+        const auto sheet = [](qint16 meet) {
+            return Report::layout(Reports::design(Reports::Kind::ClassEntries18).layout,
+                                  Reports::classSheet({1, 18, meet}));
+        };
+        QCOMPARE(printed(sheet(1), "Detail"), "20 Ann Berg 100 Bo Cole TeamName: Oak");
+        // Another meet, another partner.
+        QCOMPARE(printed(sheet(2), "Detail"), "20 Ann Berg 7 Cy Dunn TeamName: Oak");
         // The team on a second line, 288 twips under the rider and partner.
         QCOMPARE(
-            traced(pages, 1, "Detail").filter(QRegularExpression("^(1584|2016|3456),")),
+            traced(sheet(1), 1, "Detail").filter(QRegularExpression("^(1584|2016|3456),")),
             (QStringList{"1584,2805 720x240 8.25 \"20\"", "2016,3093 1290x240 9.75b \"TeamName:\"",
                          "3456,3093 3888x240 8.25 \"Oak\""}));
     }
@@ -241,6 +224,8 @@ private slots:
         ReportWindow* sheet = ReportWindow::find(Reports::Kind::ClassEntries);
         QVERIFY(sheet);
         QCOMPARE(sheet->windowTitle(), "Class Sheet");
+        QCOMPARE(ReportWindow::documentName(Reports::Kind::ClassEntries, sheet->subject(), {}),
+                 "Class Sheet - Meet 2 Ring 1 Class 4 Novice Equitation on the Flat");
         // The title at 12 pt is wider than its box: it runs on, whole.
         const QString texts = printed(sheet->pages(), ".*");
         QVERIFY2(texts.startsWith("VORN District 7 Class Sheet Rider List for Ring: 1, Class: 4 - "
@@ -266,8 +251,9 @@ private slots:
                  QStringList{"riders.xlsx"});
         if (QStandardPaths::findExecutable("unzip").isEmpty())
             QSKIP("unzip is not installed");
-        QVERIFY(unzipped(xlsx, "xl/worksheets/sheet1.xml").contains(R"(<c r="A2" t="s"><v>4</v>)"));
-        QVERIFY(unzipped(xlsx, "xl/sharedStrings.xml").contains("<si><t>007</t></si>"));
+        QVERIFY(output("unzip", {"-p", xlsx, "xl/worksheets/sheet1.xml"})
+                    .contains(R"(<c r="A2" t="s"><v>4</v>)"));
+        QVERIFY(output("unzip", {"-p", xlsx, "xl/sharedStrings.xml"}).contains("<t>007</t>"));
     }
 };
 
