@@ -3,10 +3,10 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make
-    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev libxlsxwriter-dev
     fonts-liberation fontconfig poppler-utils desktop-file-utils clang-format
-    xvfb xauth
+    xvfb xauth unzip
 )
 
 missing=()

@@ -56,5 +56,10 @@ void FrmDataReports::CmdViewReport_Click() {
                                                : Reports::Kind::ClassEntries,
         rows,
         {{QStringLiteral("LblReportTitle"), Reports::classSheetTitle(AppState::DistrictNum)},
-         {QStringLiteral("RhTitle"), Reports::classSheetHeading(ring, CbClass->currentText())}});
+         {QStringLiteral("RhTitle"), Reports::classSheetHeading(ring, CbClass->currentText())}},
+        QStringLiteral("Meet %1 Ring %2 Class %3 %4")
+            .arg(m_week)
+            .arg(ring)
+            .arg(classNumber)
+            .arg(m_classes.at(position).ClassName));
 }

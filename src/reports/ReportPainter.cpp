@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 
 namespace ReportPainter {
 
@@ -37,21 +38,24 @@ void paint(QPainter& painter, const Report::Page& page, int pageCount, double dp
 }
 
 bool print(QPrinter& printer, const QVector<Report::Page>& pages) {
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    // The paper chosen in the print dialog stays; a Letter page shrinks to fit A4.
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const double dpi = printer.resolution();
+    const double fit = std::min({1.0, paper.width() / (8.5 * dpi), paper.height() / (11.0 * dpi)});
+    painter.scale(fit, fit);
     for (int n = 0; n < pages.size(); ++n) {
         if (n > 0 && !printer.newPage())
             break;
-        paint(painter, pages.at(n), int(pages.size()), printer.resolution());
+        paint(painter, pages.at(n), int(pages.size()), dpi);
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-Outcome writePdf(const QVector<Report::Page>& pages, const QString& path) {
+Outcome writePdf(const QVector<Report::Page>& pages, const QString& path, const QString& title) {
     // Drawn in memory first: a PDF is written out only once it is complete.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -61,6 +65,7 @@ Outcome writePdf(const QVector<Report::Page>& pages, const QString& path) {
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1200);
         pdf.setCreator(QStringLiteral("ColtsTracker"));
+        pdf.setTitle(title);
         QPainter painter;
         if (!painter.begin(&pdf))
             return {QStringLiteral("the PDF could not be drawn")};

@@ -14,11 +14,13 @@ namespace ReportPainter {
 // page from its top left corner at `dpi` dots an inch.
 void paint(QPainter& painter, const Report::Page& page, int pageCount, double dpi);
 
-// Every page on a printer (or the preview's printer), one sheet a page; false when the printer
-// could not be started or reported an error.
+// Every page on a printer (or the preview's printer), one sheet a page of the printer's paper,
+// the Letter page scaled down where that paper is smaller; false when the printer could not be
+// started or reported an error.
 bool print(QPrinter& printer, const QVector<Report::Page>& pages);
 
-// Writes the pages as a PDF file, whole or not at all.
-Outcome writePdf(const QVector<Report::Page>& pages, const QString& path);
+// Writes the pages as a PDF file titled `title`, whole or not at all.
+Outcome writePdf(const QVector<Report::Page>& pages, const QString& path,
+                 const QString& title = {});
 
 } // namespace ReportPainter

@@ -2,12 +2,15 @@
 
 #include "core/AppState.h"
 #include "core/Twips.h"
+#include "data/Spreadsheet.h"
 #include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "reports/ReportPainter.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -15,6 +18,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <map>
 
@@ -22,6 +27,11 @@ namespace {
 
 // The open window of each report.
 std::map<Reports::Kind, QPointer<ReportWindow>> g_windows;
+// The zoom the secretary chose for each report, kept while the program runs; a report
+// without one fits the page's width to its window.
+std::map<Reports::Kind, qreal> g_zoom;
+// The folder last saved into while the program runs.
+QString g_saveFolder;
 
 // A field as spreadsheets read it: quoted where it holds a separator, a quote or a line break.
 QString csvField(const QString& text) {
@@ -37,11 +47,11 @@ QString csvField(const QString& text) {
 } // namespace
 
 ReportWindow* ReportWindow::open(Reports::Kind kind, const QVector<Report::Row>& rows,
-                                 const QHash<QString, QString>& captions) {
+                                 const QHash<QString, QString>& captions, const QString& subject) {
     QPointer<ReportWindow>& window = g_windows[kind];
     if (!window)
         window = new ReportWindow(kind);
-    window->fill(rows, captions);
+    window->fill(rows, captions, subject);
     window->show();
     window->raise();
     window->activateWindow();
@@ -68,49 +78,77 @@ ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) 
             [this](QPrinter* printer) { ReportPainter::print(*printer, m_pages); });
     connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportWindow::showPage);
 
-    auto* bar = new QHBoxLayout;
-    const auto action = [this, bar](const char* name, const QString& caption) {
+    // Two rows, so that the bar fits the narrowest designed window on an 800 x 600 screen:
+    // the pages and the zoom above, what is made of the report below.
+    auto* pagesRow = new QHBoxLayout;
+    auto* outputRow = new QHBoxLayout;
+    const auto action = [this](QHBoxLayout* row, const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         Controls::name(b, QString::fromLatin1(name));
         b->setAutoDefault(false);
-        bar->addWidget(b);
+        row->addWidget(b);
         return b;
     };
-    connect(action("CmdFirstPage", "|<"), &QPushButton::clicked, this, [this] {
+    // A button with a sign for a caption, as narrow as the sign, named in its tooltip.
+    const auto sign = [action, pagesRow](const char* name, const QString& caption,
+                                         const QString& tip) {
+        QPushButton* b = action(pagesRow, name, caption);
+        b->setToolTip(tip);
+        b->setFixedWidth(
+            std::max(b->sizeHint().height(), b->fontMetrics().horizontalAdvance(caption) + 16));
+        return b;
+    };
+    connect(sign("CmdFirstPage", "|<", "First page"), &QPushButton::clicked, this, [this] {
         m_preview->setCurrentPage(1);
         showPage();
     });
-    connect(action("CmdPreviousPage", "<"), &QPushButton::clicked, this, [this] {
+    connect(sign("CmdPreviousPage", "<", "Previous page"), &QPushButton::clicked, this, [this] {
         m_preview->setCurrentPage(m_preview->currentPage() - 1);
         showPage();
     });
     m_pageLabel = new QLabel(this);
     Controls::name(m_pageLabel, QStringLiteral("LblPage"));
-    bar->addWidget(m_pageLabel);
-    connect(action("CmdNextPage", ">"), &QPushButton::clicked, this, [this] {
+    pagesRow->addWidget(m_pageLabel);
+    connect(sign("CmdNextPage", ">", "Next page"), &QPushButton::clicked, this, [this] {
         m_preview->setCurrentPage(m_preview->currentPage() + 1);
         showPage();
     });
-    connect(action("CmdLastPage", ">|"), &QPushButton::clicked, this, [this] {
+    connect(sign("CmdLastPage", ">|", "Last page"), &QPushButton::clicked, this, [this] {
         m_preview->setCurrentPage(m_preview->pageCount());
         showPage();
     });
-    connect(action("CmdZoomOut", "-"), &QPushButton::clicked, m_preview,
-            [this] { m_preview->zoomOut(); });
-    connect(action("CmdZoomIn", "+"), &QPushButton::clicked, m_preview,
-            [this] { m_preview->zoomIn(); });
-    connect(action("CmdFitWidth", "Fit Width"), &QPushButton::clicked, m_preview,
-            &QPrintPreviewWidget::fitToWidth);
-    bar->addStretch();
-    connect(action("CmdPrint", "Print..."), &QPushButton::clicked, this,
+    pagesRow->addStretch();
+    connect(sign("CmdZoomOut", "-", "Zoom out"), &QPushButton::clicked, this, [this] {
+        m_preview->zoomOut();
+        g_zoom[m_kind] = m_preview->zoomFactor();
+    });
+    connect(sign("CmdZoomIn", "+", "Zoom in"), &QPushButton::clicked, this, [this] {
+        m_preview->zoomIn();
+        g_zoom[m_kind] = m_preview->zoomFactor();
+    });
+    connect(action(pagesRow, "CmdFitWidth", "Fit Width"), &QPushButton::clicked, this, [this] {
+        g_zoom.erase(m_kind);
+        m_preview->fitToWidth();
+    });
+    connect(action(outputRow, "CmdPrint", "Print..."), &QPushButton::clicked, this,
             &ReportWindow::CmdPrint_Click);
-    connect(action("CmdSavePdf", "Save as PDF..."), &QPushButton::clicked, this,
+    connect(action(outputRow, "CmdSavePdf", "Save as PDF..."), &QPushButton::clicked, this,
             &ReportWindow::CmdSavePdf_Click);
-    connect(action("CmdSaveCsv", "Save rows as CSV..."), &QPushButton::clicked, this,
+    connect(action(outputRow, "CmdSaveCsv", "Save rows as CSV..."), &QPushButton::clicked, this,
             &ReportWindow::CmdSaveCsv_Click);
+    connect(action(outputRow, "CmdSaveXlsx", "Save as spreadsheet..."), &QPushButton::clicked, this,
+            &ReportWindow::CmdSaveXlsx_Click);
+    outputRow->addStretch();
+    const auto zoom = g_zoom.find(kind);
+    if (zoom == g_zoom.end())
+        m_preview->fitToWidth();
+    else
+        m_preview->setZoomFactor(zoom->second);
+
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
-    column->addLayout(bar);
+    column->addLayout(pagesRow);
+    column->addLayout(outputRow);
     column->addWidget(m_preview, 1);
 
     resize(Twips::toPixels(design.windowWidth), Twips::toPixels(design.windowHeight));
@@ -127,8 +165,26 @@ ReportWindow::~ReportWindow() {
     delete m_printer;
 }
 
-void ReportWindow::fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions) {
+QString ReportWindow::documentName(Reports::Kind kind, const QString& subject, const QDate& day) {
+    QString name = Reports::design(kind).title;
+    if (kind == Reports::Kind::TeamStandings)
+        name += QLatin1Char(' ') + day.toString(Qt::ISODate);
+    else if (!subject.isEmpty())
+        name += QStringLiteral(" - ") + subject;
+    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|]"));
+    return name.replace(forbidden, QStringLiteral("-"));
+}
+
+QString ReportWindow::saveFolder() {
+    return g_saveFolder.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : g_saveFolder;
+}
+
+void ReportWindow::fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions,
+                        const QString& subject) {
     m_rows = rows;
+    m_subject = subject;
     m_pages = Report::layout(Reports::design(m_kind).layout, rows, captions);
     m_preview->updatePreview();
     m_preview->setCurrentPage(1);
@@ -149,14 +205,21 @@ bool ReportWindow::saved(const QString& path, const Outcome& written) {
 }
 
 bool ReportWindow::savePdf(const QString& path) {
-    return saved(path, ReportPainter::writePdf(m_pages, path));
+    return saved(path, ReportPainter::writePdf(
+                           m_pages, path, documentName(m_kind, m_subject, QDate::currentDate())));
+}
+
+QVector<int> ReportWindow::savedColumns() const {
+    QVector<int> columns;
+    const Reports::Design& design = Reports::design(m_kind);
+    for (const QString& column : design.csv)
+        columns.push_back(design.layout.column(column));
+    return columns;
 }
 
 bool ReportWindow::saveCsv(const QString& path) {
     const Reports::Design& design = Reports::design(m_kind);
-    QVector<int> columns; // where each column the file lists is in a row
-    for (const QString& column : design.csv)
-        columns.push_back(design.layout.column(column));
+    const QVector<int> columns = savedColumns();
     QStringList lines{design.csv.join(QLatin1Char(','))};
     for (const Report::Row& row : m_rows) {
         QStringList fields;
@@ -169,7 +232,21 @@ bool ReportWindow::saveCsv(const QString& path) {
     return saved(path, WholeFile::write(path, bytes));
 }
 
+bool ReportWindow::saveXlsx(const QString& path) {
+    const QVector<int> columns = savedColumns();
+    QVector<QVariantList> cells;
+    for (const Report::Row& row : m_rows) {
+        QVariantList line;
+        for (int column : columns)
+            line << row.at(column);
+        cells << line;
+    }
+    const Reports::Design& design = Reports::design(m_kind);
+    return saved(path, Spreadsheet::write(path, design.title, design.csv, cells));
+}
+
 bool ReportWindow::print(QPrinter& printer) {
+    printer.setDocName(documentName(m_kind, m_subject, QDate::currentDate()));
     if (ReportPainter::print(printer, m_pages))
         return true;
     Messages::notice(QStringLiteral("The report could not be printed: the printer could not be "
@@ -185,18 +262,33 @@ void ReportWindow::CmdPrint_Click() {
         print(printer);
 }
 
+QString ReportWindow::pickFile(const QString& caption, const QString& suffix,
+                               const QString& filter) {
+    const QString name = documentName(m_kind, m_subject, QDate::currentDate()) + suffix;
+    const QString path =
+        QFileDialog::getSaveFileName(this, caption, QDir(saveFolder()).filePath(name), filter);
+    if (!path.isEmpty())
+        g_saveFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
 void ReportWindow::CmdSavePdf_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"),
-                                                      windowTitle() + QStringLiteral(".pdf"),
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString path = pickFile(QStringLiteral("Save as PDF"), QStringLiteral(".pdf"),
+                                  QStringLiteral("PDF files (*.pdf)"));
     if (!path.isEmpty())
         savePdf(path);
 }
 
 void ReportWindow::CmdSaveCsv_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save rows as CSV"),
-                                                      windowTitle() + QStringLiteral(".csv"),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = pickFile(QStringLiteral("Save rows as CSV"), QStringLiteral(".csv"),
+                                  QStringLiteral("CSV files (*.csv)"));
     if (!path.isEmpty())
         saveCsv(path);
+}
+
+void ReportWindow::CmdSaveXlsx_Click() {
+    const QString path = pickFile(QStringLiteral("Save as spreadsheet"), QStringLiteral(".xlsx"),
+                                  QStringLiteral("Spreadsheets (*.xlsx)"));
+    if (!path.isEmpty())
+        saveXlsx(path);
 }

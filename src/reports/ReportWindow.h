@@ -5,30 +5,46 @@
 
 #include <QWidget>
 
+class QDate;
 class QLabel;
 class QPrintPreviewWidget;
 class QPrinter;
 class QPushButton;
 
 // The window a report shows in: the paged preview with page navigation and zoom, Print...,
-// Save as PDF... and Save rows as CSV.... Modeless; one window a report layout, which a new
-// opening fills anew and brings to the front.
+// Save as PDF..., Save rows as CSV... and Save as spreadsheet..., in two rows that fit the designed
+// window on an 800 x 600 screen; it opens fitting the page to its width or at the zoom last chosen
+// for the report. Modeless; one window a report layout, which a new opening fills anew and brings
+// to the front.
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
-    // Shows report `kind` with `rows` (and the captions of its named labels) in its window.
+    // Shows report `kind` with `rows` (and the captions of its named labels) in its window;
+    // `subject` says which one of its kind it is ("Meet 1 Ring 2 Class 7 Walk Trot").
     static ReportWindow* open(Reports::Kind kind, const QVector<Report::Row>& rows,
-                              const QHash<QString, QString>& captions = {});
+                              const QHash<QString, QString>& captions = {},
+                              const QString& subject = {});
     // The window of report `kind` when it is open.
     static ReportWindow* find(Reports::Kind kind);
     ~ReportWindow() override;
 
+    // The name of a report's files and print jobs, without suffix: the title, then the subject
+    // ("Class Sheet - Meet 1 Ring 2 Class 7 Walk Trot") or, for the standings that change
+    // with every meet, the day ("Team Standings 2026-12-07"); characters that no file name may
+    // hold become "-".
+    static QString documentName(Reports::Kind kind, const QString& subject, const QDate& day);
+    // Where the save dialogs open: the folder last saved into, first the user's documents.
+    static QString saveFolder();
+
     const QVector<Report::Page>& pages() const { return m_pages; }
     const QVector<Report::Row>& rows() const { return m_rows; }
-    // Save the report as a PDF file, or its rows as a CSV file, whole or not at all; when the
-    // file cannot be written, the user is told why and false returned.
+    const QString& subject() const { return m_subject; }
+    // Save the report as a PDF file, or its rows as a CSV file or a spreadsheet (rider numbers
+    // as typed), whole or not at all; when the file cannot be written, the user is told why and
+    // false returned.
     bool savePdf(const QString& path);
     bool saveCsv(const QString& path);
+    bool saveXlsx(const QString& path);
     // Prints the report; when the printout fails, the user is told and false returned.
     bool print(QPrinter& printer);
 
@@ -36,16 +52,23 @@ private slots:
     void CmdPrint_Click();
     void CmdSavePdf_Click();
     void CmdSaveCsv_Click();
+    void CmdSaveXlsx_Click();
 
 private:
     explicit ReportWindow(Reports::Kind kind);
-    void fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions);
+    void fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions,
+              const QString& subject);
+    // The file the user picks in a save dialog that suggests this report's name with `suffix`.
+    QString pickFile(const QString& caption, const QString& suffix, const QString& filter);
     void showPage();
     bool saved(const QString& path, const Outcome& written);
+    // Where each column a saved file lists is in a row.
+    QVector<int> savedColumns() const;
 
     Reports::Kind m_kind;
     QVector<Report::Row> m_rows;
     QVector<Report::Page> m_pages;
+    QString m_subject;
     QPrinter* m_printer;
     QPrintPreviewWidget* m_preview;
     QLabel* m_pageLabel;

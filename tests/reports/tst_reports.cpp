@@ -5,6 +5,7 @@
 #include "reports/ReportPainter.h"
 
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -18,12 +19,70 @@ QStringList fieldOf(const QVector<Report::Row>& rows, const char* column) {
     return out;
 }
 
+// What a command prints.
+QString output(const QString& command, const QStringList& arguments) {
+    QProcess run;
+    run.start(command, arguments);
+    run.waitForFinished();
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+QPrintPreviewWidget* preview(Reports::Kind kind) {
+    return ReportWindow::find(kind)->findChild<QPrintPreviewWidget*>();
+}
+
 } // namespace
 
 class TestReports : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
+
+    void reportWindowsFitTheSmallestScreenAndKeepTheirZoom() {
+        TestProgram program;
+        AppState::ScreenWidth = 12000;
+        AppState::ScreenHeight = 9000;
+        for (const Reports::Design& d : Reports::designs()) {
+            ReportWindow* report = ReportWindow::open(d.kind, {});
+            QVERIFY2(QRect(0, 0, 800, 600).contains(report->frameGeometry()),
+                     qPrintable(d.layout.name));
+            for (const QAbstractButton* b : report->findChildren<QAbstractButton*>())
+                QVERIFY2(report->rect().contains(b->geometry()), qPrintable(b->objectName()));
+            QCOMPARE(preview(d.kind)->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        }
+        // The zoom chosen for a report comes back with its next window, and with no other.
+        QVERIFY(click(ReportWindow::find(Reports::Kind::TeamStandings), "CmdZoomIn"));
+        const qreal chosen = preview(Reports::Kind::TeamStandings)->zoomFactor();
+        for (const Reports::Design& d : Reports::designs())
+            QVERIFY(ReportWindow::find(d.kind)->close());
+        settle();
+        for (const Reports::Design& d : Reports::designs())
+            ReportWindow::open(d.kind, {});
+        QCOMPARE(preview(Reports::Kind::TeamStandings)->zoomFactor(), chosen);
+        QCOMPARE(preview(Reports::Kind::RiderList)->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    }
+
+    void filesAndPrintJobsAreNamedForWhatTheyHold_data() {
+        QTest::addColumn<Reports::Kind>("kind");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("class sheet")
+            << Reports::Kind::ClassEntries << "Meet 1 Ring 2 Class 7 Walk Trot"
+            << "Class Sheet - Meet 1 Ring 2 Class 7 Walk Trot";
+        QTest::newRow("relay sheet, no file name holds / or :")
+            << Reports::Kind::ClassEntries18 << "Meet 3 Ring 1 Class 18 Relay: Walk/Trot"
+            << "Class Sheet - Meet 3 Ring 1 Class 18 Relay- Walk-Trot";
+        QTest::newRow("standings, dated")
+            << Reports::Kind::TeamStandings << QString() << "Team Standings 2026-12-07";
+        QTest::newRow("rider list")
+            << Reports::Kind::RiderList << QString() << "Complete Rider List";
+    }
+    void filesAndPrintJobsAreNamedForWhatTheyHold() {
+        QFETCH(Reports::Kind, kind);
+        QFETCH(QString, subject);
+        QFETCH(QString, name);
+        QCOMPARE(ReportWindow::documentName(kind, subject, QDate(2026, 12, 7)), name);
+    }
 
     void standingsGroupTeamsWithTheirTotalsNumberThePagesAndAreSaved() {
         TestProgram program;
@@ -69,20 +128,27 @@ private slots:
         printer.setOutputFileName(program.folder() + "/no such folder/standings.pdf");
         QVERIFY(!report->print(printer));
         QVERIFY(program.presenter.lastText().startsWith("The report could not be printed"));
+        // The paper of the print dialog stays; the job carries the report's name.
+        QPrinter a4(QPrinter::HighResolution);
+        a4.setPageSize(QPageSize(QPageSize::A4));
+        a4.setOutputFileName(program.folder() + "/a4.pdf");
+        QVERIFY(report->print(a4));
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
+        const QString title = "Title: " + ReportWindow::documentName(Reports::Kind::TeamStandings,
+                                                                     {}, QDate::currentDate());
+        const QString printout = output("pdfinfo", {a4.outputFileName()}).simplified();
+        QVERIFY2(printout.contains(title) && printout.contains("(A4)"), qPrintable(printout));
+        QVERIFY(output("pdfinfo", {pdf}).simplified().contains(title));
         const auto page = [&pdf](int n) {
-            QProcess text;
-            text.start("pdftotext", {"-f", QString::number(n), "-l", QString::number(n), pdf, "-"});
-            text.waitForFinished();
-            return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+            const QString at = QString::number(n);
+            return output("pdftotext", {"-f", at, "-l", at, pdf, "-"}).simplified();
         };
         QVERIFY2(page(1).contains("Point Standings") && page(1).contains("Team 01 A") &&
-                     page(1).contains("Page 1") && page(1).contains("of 3"),
-                 qPrintable(page(1)));
-        QVERIFY2(page(3).contains("Team 25 A Total Points:") && page(3).contains("26") &&
+                     page(1).contains("Page 1") && page(1).contains("of 3") &&
+                     page(3).contains("Team 25 A Total Points:") && page(3).contains("26") &&
                      page(3).contains("Page 3") && !page(3).contains("Team 01"),
-                 qPrintable(page(3)));
+                 qPrintable(page(1) + " / " + page(3)));
         // Pressing the button again brings the same window back with the rows read afresh.
         // Riders without placings add no rows: one a team and meet with points, or one with 0.
         Sql::run("DELETE FROM TblTeam WHERE TeamCode BETWEEN 2 AND 25");
@@ -96,8 +162,18 @@ private slots:
         QCOMPARE(fileBytes(csv), QByteArray("\xEF\xBB\xBF"
                                             "Team Name,Division,Meet,Points\r\n"
                                             "Team 01,A,1,1\r\nTeam 01,A,2,1\r\nTeam 01,A,,0\r\n"));
+        const QString xlsx = program.folder() + "/standings.xlsx";
+        QVERIFY(report->saveXlsx(xlsx));
         QCOMPARE(QDir(program.folder()).entryList({"standings*"}),
-                 (QStringList{"standings.csv", "standings.pdf"}));
+                 (QStringList{"standings.csv", "standings.pdf", "standings.xlsx"}));
+        if (QStandardPaths::findExecutable("unzip").isEmpty())
+            QSKIP("unzip is not installed");
+        // Bold headings, numbers as numbers.
+        const QString sheet = output("unzip", {"-p", xlsx, "xl/worksheets/sheet1.xml"});
+        QVERIFY2(sheet.contains(R"(<c r="A1" s="1" t="s">)") &&
+                     sheet.contains(R"(<c r="C2"><v>1</v></c>)") &&
+                     output("unzip", {"-p", xlsx, "xl/styles.xml"}).contains("<b/>"),
+                 qPrintable(sheet));
     }
 
     // 12 pt in a box 240 twips high, painted at 96 dpi: the descenders show below the box.
@@ -115,15 +191,7 @@ private slots:
         QVERIFY(image.copy(0, 16, 300, 24) != blank);
     }
 
-    void relaySheetShowsThisMeetsPartnerAndTheTeamBelow_data() {
-        QTest::addColumn<int>("meet");
-        QTest::addColumn<QString>("printed");
-        QTest::newRow("meet 1") << 1 << "20 Ann Berg 100 Bo Cole TeamName: Oak";
-        QTest::newRow("meet 2, another partner") << 2 << "20 Ann Berg 7 Cy Dunn TeamName: Oak";
-    }
     void relaySheetShowsThisMeetsPartnerAndTheTeamBelow() {
-        QFETCH(int, meet);
-        QFETCH(QString, printed);
         TestProgram program;
         Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'A')");
         Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
@@ -134,12 +202,16 @@ private slots:
         Sql::run(
             "INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber, PartnerFirst,"
             " PartnerLast) VALUES (1, '20', '100', 'Bo', 'Cole'), (2, '20', '7', 'Cy', 'Dunn')");
-        const auto pages = Report::layout(Reports::design(Reports::Kind::ClassEntries18).layout,
-                                          Reports::classSheet({1, 18, qint16(meet)}));
-        QCOMPARE(::printed(pages, "Detail"), printed);
+        const auto sheet = [](qint16 meet) {
+            return Report::layout(Reports::design(Reports::Kind::ClassEntries18).layout,
+                                  Reports::classSheet({1, 18, meet}));
+        };
+        QCOMPARE(printed(sheet(1), "Detail"), "20 Ann Berg 100 Bo Cole TeamName: Oak");
+        // Another meet, another partner.
+        QCOMPARE(printed(sheet(2), "Detail"), "20 Ann Berg 7 Cy Dunn TeamName: Oak");
         // The team on a second line, 288 twips under the rider and partner.
         QCOMPARE(
-            traced(pages, 1, "Detail").filter(QRegularExpression("^(1584|2016|3456),")),
+            traced(sheet(1), 1, "Detail").filter(QRegularExpression("^(1584|2016|3456),")),
             (QStringList{"1584,2805 720x240 8.25 \"20\"", "2016,3093 1290x240 9.75b \"TeamName:\"",
                          "3456,3093 3888x240 8.25 \"Oak\""}));
     }
@@ -149,13 +221,13 @@ private slots:
         Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'B'),"
                  " (2, 'Elm', 'A')");
         Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
-                 " ('20', 'Ann', 'Berg', 1), ('100', 'Bo', 'Cole', 1), ('7', 'Cy', 'Dunn', 2),"
+                 " ('20', 'Ann', 'Berg', 1), ('100', 'Bo', 'Cole', 1), ('007', 'Cy', 'Dunn', 2),"
                  " ('9', 'Di', 'Eck', 99)");
         Sql::run("INSERT INTO TblRing (Week, RingNumber, TeamCode) VALUES (1, 1, 1), (1, 2, 2),"
                  " (2, 1, 1)");
         Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (4, 1, '20'),"
-                 " (4, 1, '100'), (4, 1, '7'), (18, 1, '20'), (18, 1, '100'), (4, 2, '20')");
-        QCOMPARE(fieldOf(Reports::riderList(), "Rider Number"), (QStringList{"7", "100", "20"}));
+                 " (4, 1, '100'), (4, 1, '007'), (18, 1, '20'), (18, 1, '100'), (4, 2, '20')");
+        QCOMPARE(fieldOf(Reports::riderList(), "Rider Number"), (QStringList{"007", "100", "20"}));
 
         // The generator of meet 2, opened from the team entries, asks for the ring, then the
         // class.
@@ -173,6 +245,8 @@ private slots:
         ReportWindow* sheet = ReportWindow::find(Reports::Kind::ClassEntries);
         QVERIFY(sheet);
         QCOMPARE(sheet->windowTitle(), "Class Sheet");
+        QCOMPARE(ReportWindow::documentName(Reports::Kind::ClassEntries, sheet->subject(), {}),
+                 "Class Sheet - Meet 2 Ring 1 Class 4 Novice Equitation on the Flat");
         // The title at 12 pt is wider than its box: it runs on, whole.
         const QString texts = printed(sheet->pages(), ".*");
         QVERIFY2(texts.startsWith("VORN District 7 Class Sheet Rider List for Ring: 1, Class: 4 - "
@@ -185,6 +259,22 @@ private slots:
         QCOMPARE(ReportWindow::find(Reports::Kind::ClassEntries), sheet);
         QVERIFY(sheet->rows().isEmpty());
         QVERIFY(printed(sheet->pages(), ".*").contains("Class: 5 - "));
+
+        // Saved as a spreadsheet, rider number 007 stays text; a file that cannot be written
+        // leaves nothing behind.
+        ReportWindow* list = ReportWindow::open(Reports::Kind::RiderList, Reports::riderList());
+        QVERIFY(!list->saveXlsx(program.folder() + "/no such folder/riders.xlsx"));
+        QVERIFY(program.presenter.lastText().endsWith("could not be saved: No such file or "
+                                                      "directory."));
+        const QString xlsx = program.folder() + "/riders.xlsx";
+        QVERIFY(list->saveXlsx(xlsx));
+        QCOMPARE(QDir(program.folder()).entryList({"*xlsx*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"riders.xlsx"});
+        if (QStandardPaths::findExecutable("unzip").isEmpty())
+            QSKIP("unzip is not installed");
+        QVERIFY(output("unzip", {"-p", xlsx, "xl/worksheets/sheet1.xml"})
+                    .contains(R"(<c r="A2" t="s"><v>4</v>)"));
+        QVERIFY(output("unzip", {"-p", xlsx, "xl/sharedStrings.xml"}).contains("<t>007</t>"));
     }
 };
 
