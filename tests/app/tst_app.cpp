@@ -61,6 +61,60 @@ bool spoil(TestProgram& program, QString fault) {
     return true;
 }
 
+// Team 1 with a coach and rider 20, riding in ring 1 at meet 1, where rider 20 is in class 4.
+void addDistrict() {
+    Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak Ridge', 'B')");
+    Sql::run("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode) VALUES"
+             " ('Bea', 'Zane', 'Head Coach', 1)");
+    Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
+             " ('20', 'Ann', 'Berg', 1)");
+    Sql::run("INSERT INTO TblRing (Week, RingNumber, TeamCode) VALUES (1, 1, 1)");
+    Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (4, 1, '20')");
+}
+
+// Opens `screen` from a new main form at meet 1 by `path`, each step on the window shown: a
+// button to click, or "Name=value" to choose line `value` of a list or type it into a box.
+QWidget* reach(const QString& screen, const QString& path) {
+    auto* main = new FrmMain;
+    main->show();
+    control<QComboBox>(main, "CbWeek")->setCurrentIndex(0);
+    for (const QString& step : path.split(' ', Qt::SkipEmptyParts)) {
+        QWidget* form = window(visibleWindows().value(0));
+        const QString name = step.section('=', 0, 0), value = step.section('=', 1);
+        if (!step.contains('=')) {
+            if (!click(form, name))
+                return nullptr;
+        } else if (auto* list = control<QComboBox>(form, name)) {
+            list->setCurrentIndex(value.toInt());
+            emit list->activated(value.toInt());
+        } else if (auto* lines = control<QListWidget>(form, name)) {
+            lines->setCurrentRow(value.toInt());
+        } else {
+            control<QLineEdit>(form, name)->setText(value);
+        }
+    }
+    settle();
+    return window(screen);
+}
+
+const QMap<QString, QString> kPaths = {
+    {"FrmMain", ""},
+    {"FrmSettings", "CmdAdmin CmdDistrict"},
+    {"FrmTeamSelect", "CmdAdmin CmdTeam"},
+    {"FrmTeam", "CmdAdmin CmdTeam CmdAddTeam"},
+    {"FrmCoach", "CmdAdmin CmdTeam CbTeam=0 CmdAddCoach"},
+    {"FrmRiderSearch", "CmdAdmin CmdRider TxtSearchFor=Berg"},
+    {"FrmRiderEntry", "CmdAdmin CmdRider CmdAdd"},
+    {"FrmRiderEdit",
+     "CmdAdmin CmdRider LbSearchBy=2 TxtSearchFor=20 CmdSearch LbResults=0 CmdEdit"},
+    {"FrmRingAssign", "CmdRecord CmdRing"},
+    {"FrmEntries", "CmdRecord CmdEntry"},
+    {"frmClassAssignments", "CmdRecord CmdEntry CbTeamName=0 CmdSubmit"},
+    {"FrmDataReports", "CmdRecord CmdEntry CmdReports"},
+    {"FrmAssignments", "CmdRecord Cmdplacings"},
+    {"FrmPlaceAssign", "CmdRecord Cmdplacings CbRing=0 CbClass=3 CmdAddPlacings"},
+    {"FrmPointStanding", "CmdRecord Cmdplacings CmdViewPoints"}};
+
 } // namespace
 
 class TestApp : public QObject {
@@ -247,6 +301,114 @@ private slots:
         QCOMPARE(copies.size(), 20);
         QVERIFY(copies.first().endsWith("/Backups/VORNColts-2026-12-06-2101.mdb"));
         QVERIFY(copies.last().endsWith("/Backups/VORNColts-2026-12-06-2042.mdb"));
+    }
+
+    // "Name points[b]" in order, the last that names a control giving its font: "*" names every
+    // control, "Lbl*" those whose names begin so, an array's name each of its elements.
+    void everyScreenShowsItsDesignedFonts_data() {
+        QTest::addColumn<QString>("fonts");
+        const std::pair<const char*, const char*> rows[] = {
+            {"FrmMain", "* 9.75b, LblHeader 24b, CmdAdmin 12b, CmdRecord 12b, CmdReports 12b"},
+            {"FrmSettings", "LblFormTitle 12b"},
+            {"FrmTeamSelect", "LblTitle 18b"},
+            {"FrmTeam", "LblTitle 18b"},
+            {"FrmCoach", "Lbl* 8.25b, LblTitle 18b"},
+            {"FrmRiderSearch", "LblFormTitle 18b"},
+            {"FrmRiderEntry", "Lbl* 9.75b, Label1 9.75b, LblStateCode 8.25"},
+            {"FrmRiderEdit", "Lbl* 9.75b, Label1 12b, LblStateCode 8.25"},
+            {"FrmRingAssign", "Lbl* 9.75b, LabelArray 9.75b, LblTeamArray 8.25"},
+            {"FrmEntries", "LblTeamClass 12b, LblTeam 9.75b"},
+            {"frmClassAssignments",
+             "* 9.75, TxtTeam 9.75b, CmdApply 8.25, CmdCancel 8.25, lblrider 8.25, "
+             "ChbArrayControl 8.25"},
+            {"FrmDataReports", "Label1 12b, Label2 9.75b, Label3 9.75b"},
+            {"FrmAssignments", "LblPlacings 12b, LblRing 8.25b, LblClass 8.25b"},
+            {"FrmPointStanding", "LblDistrict 18b, LblWeek 12b, LblTeamArray 9b"}};
+        for (const auto& [screen, fonts] : rows)
+            QTest::newRow(screen) << QString(fonts);
+    }
+
+    void everyScreenShowsItsDesignedFonts() {
+        QFETCH(QString, fonts);
+        TestProgram program(addDistrict);
+        QWidget* form = reach(QTest::currentDataTag(), kPaths.value(QTest::currentDataTag()));
+        QVERIFY(form);
+        QHash<QWidget*, QString> designed; // "pixels bold"
+        for (const QString& entry : fonts.split(", ")) {
+            const QRegularExpression name(
+                QRegularExpression::wildcardToRegularExpression(entry.section(' ', 0, 0)));
+            const QString font = entry.section(' ', 1);
+            bool found = false;
+            for (QWidget* w : form->findChildren<QWidget*>(QRegularExpression("^[^q]"))) {
+                if (name.match(w->objectName().section('(', 0, 0)).hasMatch()) {
+                    designed[w] = QString("%1 %2")
+                                      .arg(qRound(QString(font).remove('b').toDouble() * 96 / 72))
+                                      .arg(font.endsWith('b'));
+                    found = true;
+                }
+            }
+            QVERIFY2(found, qPrintable(entry));
+        }
+        for (auto it = designed.cbegin(); it != designed.cend(); ++it)
+            QVERIFY2(
+                it.value() ==
+                    QString("%1 %2").arg(it.key()->font().pixelSize()).arg(it.key()->font().bold()),
+                qPrintable(it.key()->objectName()));
+    }
+
+    // Enter on a box or list presses the main button (No to its save question): its first
+    // message box, or what it shows. Escape then asks the Cancel question where there is a
+    // Cancel button (No keeps the screen), and elsewhere closes as the close box does.
+    void enterAndEscapeOnEveryScreen_data() {
+        QTest::addColumn<QString>("shown");
+        const std::pair<const char*, const char*> rows[] = {
+            {"FrmSettings", "These settings are vital"},
+            {"FrmTeam", "This will save"},
+            {"FrmCoach", "This will save"},
+            {"FrmRingAssign", "This will save"},
+            {"FrmPlaceAssign", "This will save"},
+            {"FrmRiderSearch", "Berg"},
+            {"FrmRiderEntry", "This will save"},
+            {"FrmRiderEdit", "This will save"},
+            {"FrmEntries", "Please Provide the Team"},
+            {"FrmAssignments", "You must provide the ring"},
+            {"FrmDataReports", "Please Enter the Ring Number"}};
+        for (const auto& [screen, shown] : rows)
+            QTest::newRow(screen) << QString(shown);
+    }
+
+    void enterAndEscapeOnEveryScreen() {
+        QFETCH(QString, shown);
+        TestProgram program(addDistrict);
+        const QString screen = QTest::currentDataTag();
+        QWidget* form = reach(screen, kPaths.value(screen));
+        QVERIFY(form);
+        const QStringList opened = visibleWindows();
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (!qobject_cast<QPushButton*>(w) && w->focusPolicy() & Qt::TabFocus &&
+                w->isVisible()) {
+                w->setFocus();
+                break;
+            }
+        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
+        if (shown.startsWith("Th"))
+            program.presenter.answer({Answer::No});
+        QTest::keyClick(form, Qt::Key_Return);
+        settle();
+        QVERIFY2((program.presenter.texts().value(0) + items(form, "LbResults").value(0))
+                     .contains(shown),
+                 qPrintable(program.presenter.texts().join('|')));
+        QCOMPARE(visibleWindows(), QStringList{screen});
+        const bool cancels = control(form, "CmdCancel");
+        if (cancels)
+            program.presenter.answer({Answer::No});
+        const int boxes = program.presenter.shown.size();
+        QTest::keyClick(form, Qt::Key_Escape);
+        settle();
+        QCOMPARE(program.presenter.shown.size(), boxes + cancels);
+        QCOMPARE(program.presenter.lastText() == Texts::kCancelQuestion, cancels);
+        QCOMPARE(visibleWindows().contains(screen), cancels);
+        QCOMPARE(visibleWindows().size(), 1);
     }
 
     void functionCaptionsWrapInsteadOfNarrowing() {

@@ -229,28 +229,6 @@ private slots:
         QCOMPARE(rowsOf(1), before);
     }
 
-    // The controls whose font is designed show it; the others show the form's 9.75 point.
-    void controlsShowTheirDesignedFonts() {
-        TestProgram program(addDistrict);
-        QWidget* grid = openGrid(1);
-        QVERIFY(grid);
-        const std::tuple<QString, double, bool> designed[] = {{"TxtTeam", 9.75, true},
-                                                              {"CmdApply", 8.25, false},
-                                                              {"CmdCancel", 8.25, false},
-                                                              {"lblrider", 8.25, false},
-                                                              {"ChbArrayControl", 8.25, false}};
-        for (QWidget* w : grid->findChildren<QWidget*>(QRegularExpression("."))) {
-            double points = 9.75;
-            bool bold = false;
-            for (const auto& [name, p, b] : designed) {
-                if (w->objectName().section('(', 0, 0) == name)
-                    std::tie(points, bold) = std::pair{p, b};
-            }
-            QVERIFY2(w->font().pixelSize() == qRound(points * 96 / 72) && w->font().bold() == bold,
-                     qPrintable(w->objectName()));
-        }
-    }
-
     void keyboardEntersATeam() {
         TestProgram program(addDistrict);
         AppState::ScreenWidth = 12000; // 14 columns and 8 rows in view
