@@ -97,23 +97,45 @@ QWidget* reach(const QString& screen, const QString& path) {
     return window(screen);
 }
 
-const QMap<QString, QString> kPaths = {
-    {"FrmMain", ""},
-    {"FrmSettings", "CmdAdmin CmdDistrict"},
-    {"FrmTeamSelect", "CmdAdmin CmdTeam"},
-    {"FrmTeam", "CmdAdmin CmdTeam CmdAddTeam"},
-    {"FrmCoach", "CmdAdmin CmdTeam CbTeam=0 CmdAddCoach"},
-    {"FrmRiderSearch", "CmdAdmin CmdRider TxtSearchFor=Berg"},
-    {"FrmRiderEntry", "CmdAdmin CmdRider CmdAdd"},
-    {"FrmRiderEdit",
-     "CmdAdmin CmdRider LbSearchBy=2 TxtSearchFor=20 CmdSearch LbResults=0 CmdEdit"},
-    {"FrmRingAssign", "CmdRecord CmdRing"},
-    {"FrmEntries", "CmdRecord CmdEntry"},
-    {"frmClassAssignments", "CmdRecord CmdEntry CbTeamName=0 CmdSubmit"},
-    {"FrmDataReports", "CmdRecord CmdEntry CmdReports"},
-    {"FrmAssignments", "CmdRecord Cmdplacings"},
-    {"FrmPlaceAssign", "CmdRecord Cmdplacings CbRing=0 CbClass=3 CmdAddPlacings"},
-    {"FrmPointStanding", "CmdRecord Cmdplacings CmdViewPoints"}};
+// Every screen: the way the secretary opens it (see reach()), its designed fonts ("Name
+// points[b]", the last naming a control giving its font; "Lbl*" names those beginning so, an
+// array's name its elements), and what Enter on a box or list shows ("": no main button).
+const std::tuple<const char*, const char*, const char*, const char*> kScreens[] = {
+    {"FrmMain", "", "* 9.75b, LblHeader 24b, CmdAdmin 12b, CmdRecord 12b, CmdReports 12b", ""},
+    {"FrmSettings", "CmdAdmin CmdDistrict", "LblFormTitle 12b", "These settings are vital"},
+    {"FrmTeamSelect", "CmdAdmin CmdTeam", "LblTitle 18b", ""},
+    {"FrmTeam", "CmdAdmin CmdTeam CmdAddTeam", "LblTitle 18b", "This will save"},
+    {"FrmCoach", "CmdAdmin CmdTeam CbTeam=0 CmdAddCoach", "Lbl* 8.25b, LblTitle 18b",
+     "This will save"},
+    {"FrmRiderSearch", "CmdAdmin CmdRider TxtSearchFor=Berg", "LblFormTitle 18b", "Berg"},
+    {"FrmRiderEntry", "CmdAdmin CmdRider CmdAdd", "Lbl* 9.75b, Label1 9.75b, LblStateCode 8.25",
+     "This will save"},
+    {"FrmRiderEdit", "CmdAdmin CmdRider TxtSearchFor=Berg CmdSearch LbResults=0 CmdEdit",
+     "Lbl* 9.75b, Label1 12b, LblStateCode 8.25", "This will save"},
+    {"FrmRingAssign", "CmdRecord CmdRing", "Lbl* 9.75b, LabelArray 9.75b, LblTeamArray 8.25",
+     "This will save"},
+    {"FrmEntries", "CmdRecord CmdEntry", "LblTeamClass 12b, LblTeam 9.75b",
+     "Please Provide the Team"},
+    {"frmClassAssignments", "CmdRecord CmdEntry CbTeamName=0 CmdSubmit",
+     "* 9.75, TxtTeam 9.75b, CmdApply 8.25, CmdCancel 8.25, lblrider 8.25, ChbArrayControl 8.25",
+     "This will save all the changes made to this form. There are currently 1 entries"},
+    {"FrmDataReports", "CmdRecord CmdEntry CmdReports", "Label1 12b, Label2 9.75b, Label3 9.75b",
+     "Please Enter the Ring Number"},
+    {"FrmAssignments", "CmdRecord Cmdplacings", "LblPlacings 12b, LblRing 8.25b, LblClass 8.25b",
+     "You must provide the ring"},
+    {"FrmPlaceAssign", "CmdRecord Cmdplacings CbRing=0 CbClass=3 CmdAddPlacings", "",
+     "This will save"},
+    {"FrmPointStanding", "CmdRecord Cmdplacings CmdViewPoints",
+     "LblDistrict 18b, LblWeek 12b, LblTeamArray 9b", ""}};
+
+// The screens that have `column` of kScreens, as rows of a data table with that column.
+void screensWith(int column) {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("given");
+    for (const auto& [screen, path, fonts, shown] : kScreens)
+        if (*(column == 2 ? fonts : shown))
+            QTest::newRow(screen) << QString(path) << QString(column == 2 ? fonts : shown);
+}
 
 } // namespace
 
@@ -303,38 +325,15 @@ private slots:
         QVERIFY(copies.last().endsWith("/Backups/VORNColts-2026-12-06-2042.mdb"));
     }
 
-    // "Name points[b]" in order, the last that names a control giving its font: "*" names every
-    // control, "Lbl*" those whose names begin so, an array's name each of its elements.
-    void everyScreenShowsItsDesignedFonts_data() {
-        QTest::addColumn<QString>("fonts");
-        const std::pair<const char*, const char*> rows[] = {
-            {"FrmMain", "* 9.75b, LblHeader 24b, CmdAdmin 12b, CmdRecord 12b, CmdReports 12b"},
-            {"FrmSettings", "LblFormTitle 12b"},
-            {"FrmTeamSelect", "LblTitle 18b"},
-            {"FrmTeam", "LblTitle 18b"},
-            {"FrmCoach", "Lbl* 8.25b, LblTitle 18b"},
-            {"FrmRiderSearch", "LblFormTitle 18b"},
-            {"FrmRiderEntry", "Lbl* 9.75b, Label1 9.75b, LblStateCode 8.25"},
-            {"FrmRiderEdit", "Lbl* 9.75b, Label1 12b, LblStateCode 8.25"},
-            {"FrmRingAssign", "Lbl* 9.75b, LabelArray 9.75b, LblTeamArray 8.25"},
-            {"FrmEntries", "LblTeamClass 12b, LblTeam 9.75b"},
-            {"frmClassAssignments",
-             "* 9.75, TxtTeam 9.75b, CmdApply 8.25, CmdCancel 8.25, lblrider 8.25, "
-             "ChbArrayControl 8.25"},
-            {"FrmDataReports", "Label1 12b, Label2 9.75b, Label3 9.75b"},
-            {"FrmAssignments", "LblPlacings 12b, LblRing 8.25b, LblClass 8.25b"},
-            {"FrmPointStanding", "LblDistrict 18b, LblWeek 12b, LblTeamArray 9b"}};
-        for (const auto& [screen, fonts] : rows)
-            QTest::newRow(screen) << QString(fonts);
-    }
-
+    void everyScreenShowsItsDesignedFonts_data() { screensWith(2); }
     void everyScreenShowsItsDesignedFonts() {
-        QFETCH(QString, fonts);
+        QFETCH(QString, path);
+        QFETCH(QString, given);
         TestProgram program(addDistrict);
-        QWidget* form = reach(QTest::currentDataTag(), kPaths.value(QTest::currentDataTag()));
+        QWidget* form = reach(QTest::currentDataTag(), path);
         QVERIFY(form);
         QHash<QWidget*, QString> designed; // "pixels bold"
-        for (const QString& entry : fonts.split(", ")) {
+        for (const QString& entry : given.split(", ")) {
             const QRegularExpression name(
                 QRegularExpression::wildcardToRegularExpression(entry.section(' ', 0, 0)));
             const QString font = entry.section(' ', 1);
@@ -359,29 +358,13 @@ private slots:
     // Enter on a box or list presses the main button (No to its save question): its first
     // message box, or what it shows. Escape then asks the Cancel question where there is a
     // Cancel button (No keeps the screen), and elsewhere closes as the close box does.
-    void enterAndEscapeOnEveryScreen_data() {
-        QTest::addColumn<QString>("shown");
-        const std::pair<const char*, const char*> rows[] = {
-            {"FrmSettings", "These settings are vital"},
-            {"FrmTeam", "This will save"},
-            {"FrmCoach", "This will save"},
-            {"FrmRingAssign", "This will save"},
-            {"FrmPlaceAssign", "This will save"},
-            {"FrmRiderSearch", "Berg"},
-            {"FrmRiderEntry", "This will save"},
-            {"FrmRiderEdit", "This will save"},
-            {"FrmEntries", "Please Provide the Team"},
-            {"FrmAssignments", "You must provide the ring"},
-            {"FrmDataReports", "Please Enter the Ring Number"}};
-        for (const auto& [screen, shown] : rows)
-            QTest::newRow(screen) << QString(shown);
-    }
-
+    void enterAndEscapeOnEveryScreen_data() { screensWith(3); }
     void enterAndEscapeOnEveryScreen() {
-        QFETCH(QString, shown);
+        QFETCH(QString, path);
+        QFETCH(QString, given);
         TestProgram program(addDistrict);
         const QString screen = QTest::currentDataTag();
-        QWidget* form = reach(screen, kPaths.value(screen));
+        QWidget* form = reach(screen, path);
         QVERIFY(form);
         const QStringList opened = visibleWindows();
         for (QWidget* w : form->findChildren<QWidget*>())
@@ -391,12 +374,12 @@ private slots:
                 break;
             }
         QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
-        if (shown.startsWith("Th"))
+        if (given.startsWith("Th"))
             program.presenter.answer({Answer::No});
         QTest::keyClick(form, Qt::Key_Return);
         settle();
         QVERIFY2((program.presenter.texts().value(0) + items(form, "LbResults").value(0))
-                     .contains(shown),
+                     .contains(given),
                  qPrintable(program.presenter.texts().join('|')));
         QCOMPARE(visibleWindows(), QStringList{screen});
         const bool cancels = control(form, "CmdCancel");

