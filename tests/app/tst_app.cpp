@@ -332,27 +332,24 @@ private slots:
         TestProgram program(addDistrict);
         QWidget* form = reach(QTest::currentDataTag(), path);
         QVERIFY(form);
-        QHash<QWidget*, QString> designed; // "pixels bold"
+        const auto named = form->findChildren<QWidget*>(QRegularExpression("^[^q]"));
+        QHash<QWidget*, QString> designed;
         for (const QString& entry : given.split(", ")) {
-            const QRegularExpression name(
-                QRegularExpression::wildcardToRegularExpression(entry.section(' ', 0, 0)));
-            const QString font = entry.section(' ', 1);
+            const auto name =
+                QRegularExpression::fromWildcard(entry.section(' ', 0, 0), Qt::CaseSensitive);
             bool found = false;
-            for (QWidget* w : form->findChildren<QWidget*>(QRegularExpression("^[^q]"))) {
+            for (QWidget* w : named) {
                 if (name.match(w->objectName().section('(', 0, 0)).hasMatch()) {
-                    designed[w] = QString("%1 %2")
-                                      .arg(qRound(QString(font).remove('b').toDouble() * 96 / 72))
-                                      .arg(font.endsWith('b'));
+                    designed[w] = w->objectName() + " " + entry.section(' ', 1);
                     found = true;
                 }
             }
             QVERIFY2(found, qPrintable(entry));
         }
-        for (auto it = designed.cbegin(); it != designed.cend(); ++it)
-            QVERIFY2(
-                it.value() ==
-                    QString("%1 %2").arg(it.key()->font().pixelSize()).arg(it.key()->font().bold()),
-                qPrintable(it.key()->objectName()));
+        for (QWidget* w : designed.keys())
+            QCOMPARE(w->objectName() + " " + QString::number(w->font().pixelSize() * 0.75) +
+                         (w->font().bold() ? "b" : ""),
+                     designed[w]);
     }
 
     // Enter on a box or list presses the main button (No to its save question): its first
@@ -366,7 +363,6 @@ private slots:
         const QString screen = QTest::currentDataTag();
         QWidget* form = reach(screen, path);
         QVERIFY(form);
-        const QStringList opened = visibleWindows();
         for (QWidget* w : form->findChildren<QWidget*>())
             if (!qobject_cast<QPushButton*>(w) && w->focusPolicy() & Qt::TabFocus &&
                 w->isVisible()) {
@@ -378,9 +374,8 @@ private slots:
             program.presenter.answer({Answer::No});
         QTest::keyClick(form, Qt::Key_Return);
         settle();
-        QVERIFY2((program.presenter.texts().value(0) + items(form, "LbResults").value(0))
-                     .contains(given),
-                 qPrintable(program.presenter.texts().join('|')));
+        QVERIFY((program.presenter.texts().value(0) + items(form, "LbResults").value(0))
+                    .contains(given));
         QCOMPARE(visibleWindows(), QStringList{screen});
         const bool cancels = control(form, "CmdCancel");
         if (cancels)
