@@ -61,6 +61,82 @@ bool spoil(TestProgram& program, QString fault) {
     return true;
 }
 
+// Team 1 with a coach and rider 20, riding in ring 1 at meet 1, where rider 20 is in class 4.
+void addDistrict() {
+    Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak Ridge', 'B')");
+    Sql::run("INSERT INTO TblCoach (FirstName, LastName, Position, TeamCode) VALUES"
+             " ('Bea', 'Zane', 'Head Coach', 1)");
+    Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
+             " ('20', 'Ann', 'Berg', 1)");
+    Sql::run("INSERT INTO TblRing (Week, RingNumber, TeamCode) VALUES (1, 1, 1)");
+    Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (4, 1, '20')");
+}
+
+// Opens `screen` from a new main form at meet 1 by `path`, each step on the window shown: a
+// button to click, or "Name=value" to choose line `value` of a list or type it into a box.
+QWidget* reach(const QString& screen, const QString& path) {
+    auto* main = new FrmMain;
+    main->show();
+    control<QComboBox>(main, "CbWeek")->setCurrentIndex(0);
+    for (const QString& step : path.split(' ', Qt::SkipEmptyParts)) {
+        QWidget* form = window(visibleWindows().value(0));
+        const QString name = step.section('=', 0, 0), value = step.section('=', 1);
+        if (!step.contains('=')) {
+            if (!click(form, name))
+                return nullptr;
+        } else if (auto* list = control<QComboBox>(form, name)) {
+            list->setCurrentIndex(value.toInt());
+            emit list->activated(value.toInt());
+        } else if (auto* lines = control<QListWidget>(form, name)) {
+            lines->setCurrentRow(value.toInt());
+        } else {
+            control<QLineEdit>(form, name)->setText(value);
+        }
+    }
+    settle();
+    return window(screen);
+}
+
+// Every screen: the way the secretary opens it (see reach()), its designed fonts ("Name
+// points[b]", the last naming a control giving its font; "Lbl*" names those beginning so, an
+// array's name its elements), and what Enter on a box or list shows ("": no main button).
+const std::tuple<const char*, const char*, const char*, const char*> kScreens[] = {
+    {"FrmMain", "", "* 9.75b, LblHeader 24b, CmdAdmin 12b, CmdRecord 12b, CmdReports 12b", ""},
+    {"FrmSettings", "CmdAdmin CmdDistrict", "LblFormTitle 12b", "These settings are vital"},
+    {"FrmTeamSelect", "CmdAdmin CmdTeam", "LblTitle 18b", ""},
+    {"FrmTeam", "CmdAdmin CmdTeam CmdAddTeam", "LblTitle 18b", "This will save"},
+    {"FrmCoach", "CmdAdmin CmdTeam CbTeam=0 CmdAddCoach", "Lbl* 8.25b, LblTitle 18b",
+     "This will save"},
+    {"FrmRiderSearch", "CmdAdmin CmdRider TxtSearchFor=Berg", "LblFormTitle 18b", "Berg"},
+    {"FrmRiderEntry", "CmdAdmin CmdRider CmdAdd", "Lbl* 9.75b, Label1 9.75b, LblStateCode 8.25",
+     "This will save"},
+    {"FrmRiderEdit", "CmdAdmin CmdRider TxtSearchFor=Berg CmdSearch LbResults=0 CmdEdit",
+     "Lbl* 9.75b, Label1 12b, LblStateCode 8.25", "This will save"},
+    {"FrmRingAssign", "CmdRecord CmdRing", "Lbl* 9.75b, LabelArray 9.75b, LblTeamArray 8.25",
+     "This will save"},
+    {"FrmEntries", "CmdRecord CmdEntry", "LblTeamClass 12b, LblTeam 9.75b",
+     "Please Provide the Team"},
+    {"frmClassAssignments", "CmdRecord CmdEntry CbTeamName=0 CmdSubmit",
+     "* 9.75, TxtTeam 9.75b, CmdApply 8.25, CmdCancel 8.25, lblrider 8.25, ChbArrayControl 8.25",
+     "This will save all the changes made to this form. There are currently 1 entries"},
+    {"FrmDataReports", "CmdRecord CmdEntry CmdReports", "Label1 12b, Label2 9.75b, Label3 9.75b",
+     "Please Enter the Ring Number"},
+    {"FrmAssignments", "CmdRecord Cmdplacings", "LblPlacings 12b, LblRing 8.25b, LblClass 8.25b",
+     "You must provide the ring"},
+    {"FrmPlaceAssign", "CmdRecord Cmdplacings CbRing=0 CbClass=3 CmdAddPlacings", "",
+     "This will save"},
+    {"FrmPointStanding", "CmdRecord Cmdplacings CmdViewPoints",
+     "LblDistrict 18b, LblWeek 12b, LblTeamArray 9b", ""}};
+
+// The screens that have `column` of kScreens, as rows of a data table with that column.
+void screensWith(int column) {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("given");
+    for (const auto& [screen, path, fonts, shown] : kScreens)
+        if (*(column == 2 ? fonts : shown))
+            QTest::newRow(screen) << QString(path) << QString(column == 2 ? fonts : shown);
+}
+
 } // namespace
 
 class TestApp : public QObject {
@@ -247,6 +323,70 @@ private slots:
         QCOMPARE(copies.size(), 20);
         QVERIFY(copies.first().endsWith("/Backups/VORNColts-2026-12-06-2101.mdb"));
         QVERIFY(copies.last().endsWith("/Backups/VORNColts-2026-12-06-2042.mdb"));
+    }
+
+    void everyScreenShowsItsDesignedFonts_data() { screensWith(2); }
+    void everyScreenShowsItsDesignedFonts() {
+        QFETCH(QString, path);
+        QFETCH(QString, given);
+        TestProgram program(addDistrict);
+        QWidget* form = reach(QTest::currentDataTag(), path);
+        QVERIFY(form);
+        const auto named = form->findChildren<QWidget*>(QRegularExpression("^[^q]"));
+        QHash<QWidget*, QString> designed;
+        for (const QString& entry : given.split(", ")) {
+            const auto name =
+                QRegularExpression::fromWildcard(entry.section(' ', 0, 0), Qt::CaseSensitive);
+            bool found = false;
+            for (QWidget* w : named) {
+                if (name.match(w->objectName().section('(', 0, 0)).hasMatch()) {
+                    designed[w] = w->objectName() + " " + entry.section(' ', 1);
+                    found = true;
+                }
+            }
+            QVERIFY2(found, qPrintable(entry));
+        }
+        for (QWidget* w : designed.keys())
+            QCOMPARE(w->objectName() + " " + QString::number(w->font().pixelSize() * 0.75) +
+                         (w->font().bold() ? "b" : ""),
+                     designed[w]);
+    }
+
+    // Enter on a box or list presses the main button (No to its save question): its first
+    // message box, or what it shows. Escape then asks the Cancel question where there is a
+    // Cancel button (No keeps the screen), and elsewhere closes as the close box does.
+    void enterAndEscapeOnEveryScreen_data() { screensWith(3); }
+    void enterAndEscapeOnEveryScreen() {
+        QFETCH(QString, path);
+        QFETCH(QString, given);
+        TestProgram program(addDistrict);
+        const QString screen = QTest::currentDataTag();
+        QWidget* form = reach(screen, path);
+        QVERIFY(form);
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (!qobject_cast<QPushButton*>(w) && w->focusPolicy() & Qt::TabFocus &&
+                w->isVisible()) {
+                w->setFocus();
+                break;
+            }
+        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
+        if (given.startsWith("Th"))
+            program.presenter.answer({Answer::No});
+        QTest::keyClick(form, Qt::Key_Return);
+        settle();
+        QVERIFY((program.presenter.texts().value(0) + items(form, "LbResults").value(0))
+                    .contains(given));
+        QCOMPARE(visibleWindows(), QStringList{screen});
+        const bool cancels = control(form, "CmdCancel");
+        if (cancels)
+            program.presenter.answer({Answer::No});
+        const int boxes = program.presenter.shown.size();
+        QTest::keyClick(form, Qt::Key_Escape);
+        settle();
+        QCOMPARE(program.presenter.shown.size(), boxes + cancels);
+        QCOMPARE(program.presenter.lastText() == Texts::kCancelQuestion, cancels);
+        QCOMPARE(visibleWindows().contains(screen), cancels);
+        QCOMPARE(visibleWindows().size(), 1);
     }
 
     void functionCaptionsWrapInsteadOfNarrowing() {

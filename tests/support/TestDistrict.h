@@ -21,7 +21,6 @@ public:
     // `under`: the folder to make the program folder in (a small disk, say); the system's
     // temporary folder when empty.
     explicit TestDistrict(bool openDatabase = true, const QString& under = QString());
-    // With the database filled by `setUp`.
     explicit TestDistrict(void (*setUp)()) : TestDistrict() { setUp(); }
     virtual ~TestDistrict() { closeDatabase(); }
     TestDistrict(const TestDistrict&) = delete;

@@ -34,7 +34,6 @@ public:
 // Once per test program: offscreen-safe conventions and test-mode paths.
 void initTestApplication();
 
-// The top-level window named `name`, or nullptr.
 QWidget* window(const QString& name);
 // Visible top-level windows of the program, by object name.
 QStringList visibleWindows();
