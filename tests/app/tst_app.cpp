@@ -389,16 +389,6 @@ private slots:
         QCOMPARE(visibleWindows().size(), 1);
     }
 
-    void functionCaptionsWrapInsteadOfNarrowing() {
-        TestProgram program;
-        FrmMain main;
-        main.show();
-        for (const char* name : {"CmdTeam", "CmdRider", "CmdRing"}) {
-            const int stretch = control<QPushButton>(&main, name)->font().stretch();
-            QVERIFY2(stretch == QFont::AnyStretch || stretch == QFont::Unstretched, name);
-        }
-    }
-
     void settingsFormStoresOnlyWhatItAccepts_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QStringList>("entered"); // district, rings
@@ -486,34 +476,6 @@ private slots:
         QVERIFY(Startup::start(16000, 12000, program.folder()).running);
         QCOMPARE(program.presenter.texts().size(), 2);
         QCOMPARE(AppState::DistrictNum + "/" + QString::number(AppState::NumRings), "10/2");
-    }
-
-    void gridScreensAreGivenByTheirOuterSize() {
-        // The outer sizes the grids take on screens of 800 x 600 and 1024 x 768.
-        for (const auto& [w, h] : {std::pair{11900, 8400}, {15260, 10920}}) {
-            FormBase form("FrmGrid", "Grid", 6000, 4000);
-            form.setOuterGeometryTwips(50, 50, w, h);
-            QCOMPARE(numbers(form.outerWidthTwips(), form.outerHeightTwips(), form.x(), form.y()),
-                     numbers(w, h, 3, 3));
-            // The frame and title take their part: the client area is smaller.
-            QVERIFY(Twips::fromPixels(form.width()) < w && Twips::fromPixels(form.height()) < h);
-        }
-    }
-
-    void scrollBarsReportEachStepAndADraggedThumbOnRelease() {
-        QWidget form;
-        auto* bar = Controls::verticalScrollBar(&form, "TeamScroll", 0, 0, 255, 6000);
-        bar->setRange(0, 10);
-        QVector<int> reported;
-        connect(bar, &QScrollBar::valueChanged, [&](int v) { reported << v; });
-        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow clicked
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);   // the track clicked
-        QCOMPARE(reported, (QVector<int>{1, 2}));
-        bar->setSliderDown(true); // the thumb dragged, then released
-        bar->setSliderPosition(7);
-        QCOMPARE(reported.size(), 2);
-        bar->setSliderDown(false);
-        QCOMPARE(reported, (QVector<int>{1, 2, 7}));
     }
 
     void realMessageBoxWarnsAndEscapeAnswersNo() {
