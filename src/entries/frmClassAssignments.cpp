@@ -81,6 +81,10 @@ frmClassAssignments::frmClassAssignments()
     centre();
 }
 
+frmClassAssignments::~frmClassAssignments() {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 bool frmClassAssignments::InitializeForm(qint32 teamCode, qint16 meet) {
     using namespace Controls;
     const QRect window = GridGeometry::window(AppState::ScreenWidth, AppState::ScreenHeight);

@@ -24,6 +24,8 @@ class frmClassAssignments : public FormBase {
     Q_OBJECT
 public:
     frmClassAssignments();
+    // Stops following the focus before the boxes go, as their going moves the focus.
+    ~frmClassAssignments() override;
 
     // Builds and fills the grid of team `teamCode` at meet `meet` and fills the screen with
     // it. False, after telling the secretary why, when the grid cannot be used; the form is
