@@ -37,6 +37,8 @@ FrmMain::FrmMain()
     Cmdplacings = button(this, "Cmdplacings", "Class Placings", 6240, 5760, 1575, 1455, function);
     CmdStandingsRpt =
         button(this, "CmdStandingsRpt", "Team Standings", 6240, 1680, 1575, 1455, function);
+    CmdRiderStandings =
+        button(this, "CmdRiderStandings", "Rider Standings", 6240, 5760, 1575, 1455, function);
 
     tabOrder({{0, LblHeader},
               {1, CmdRider},
@@ -50,7 +52,8 @@ FrmMain::FrmMain()
               {9, CmdTeam},
               {10, CmdDistrict},
               {11, CmdReports},
-              {12, CmdStandingsRpt}});
+              {12, CmdStandingsRpt},
+              {13, CmdRiderStandings}});
 
     connect(CmdAdmin, &QPushButton::clicked, this, &FrmMain::CmdAdmin_Click);
     connect(CmdRecord, &QPushButton::clicked, this, &FrmMain::CmdRecord_Click);
@@ -62,6 +65,7 @@ FrmMain::FrmMain()
     connect(CmdEntry, &QPushButton::clicked, this, &FrmMain::CmdEntry_Click);
     connect(Cmdplacings, &QPushButton::clicked, this, &FrmMain::Cmdplacings_Click);
     connect(CmdStandingsRpt, &QPushButton::clicked, this, &FrmMain::CmdStandingsRpt_Click);
+    connect(CmdRiderStandings, &QPushButton::clicked, this, &FrmMain::CmdRiderStandings_Click);
 
     HideAllButtons();
     centre();
@@ -89,8 +93,8 @@ bool FrmMain::chosenMeet(const QString& message, qint16* meet) {
 }
 
 void FrmMain::HideAllButtons() {
-    for (QPushButton* b :
-         {CmdDistrict, CmdTeam, CmdRider, CmdEntry, CmdRing, Cmdplacings, CmdStandingsRpt})
+    for (QPushButton* b : {CmdDistrict, CmdTeam, CmdRider, CmdEntry, CmdRing, Cmdplacings,
+                           CmdStandingsRpt, CmdRiderStandings})
         b->hide();
 }
 
@@ -109,7 +113,7 @@ void FrmMain::CmdRecord_Click() {
 }
 
 void FrmMain::CmdReports_Click() {
-    showGroup({CmdStandingsRpt});
+    showGroup({CmdStandingsRpt, CmdRiderStandings});
 }
 
 void FrmMain::CmdDistrict_Click() {
@@ -151,6 +155,12 @@ void FrmMain::CmdStandingsRpt_Click() {
     QVector<Report::Row> rows;
     if (Controls::guarded([&] { rows = Reports::teamStandings(); }))
         ReportWindow::open(Reports::Kind::TeamStandings, rows);
+}
+
+void FrmMain::CmdRiderStandings_Click() {
+    QVector<Report::Row> rows;
+    if (Controls::guarded([&] { rows = Reports::riderStandings(); }))
+        ReportWindow::open(Reports::Kind::RiderStandings, rows);
 }
 
 void FrmMain::CmdRider_Click() {

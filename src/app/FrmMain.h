@@ -31,6 +31,7 @@ private slots:
     void CmdEntry_Click();
     void Cmdplacings_Click();
     void CmdStandingsRpt_Click();
+    void CmdRiderStandings_Click();
 
 private:
     void HideAllButtons();
@@ -51,4 +52,5 @@ private:
     QPushButton* CmdEntry;
     QPushButton* Cmdplacings;
     QPushButton* CmdStandingsRpt;
+    QPushButton* CmdRiderStandings;
 };

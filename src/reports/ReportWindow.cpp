@@ -167,7 +167,7 @@ ReportWindow::~ReportWindow() {
 
 QString ReportWindow::documentName(Reports::Kind kind, const QString& subject, const QDate& day) {
     QString name = Reports::design(kind).title;
-    if (kind == Reports::Kind::TeamStandings)
+    if (kind == Reports::Kind::TeamStandings || kind == Reports::Kind::RiderStandings)
         name += QLatin1Char(' ') + day.toString(Qt::ISODate);
     else if (!subject.isEmpty())
         name += QStringLiteral(" - ") + subject;

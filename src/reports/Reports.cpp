@@ -163,6 +163,19 @@ Design classEntries18Design() {
     return d;
 }
 
+// The page footer of the season reports: "Page X of Y", centred under the body.
+Report::Section pageOfPages() {
+    Item page = label(QString(), 4032, 288, 288, 288);
+    page.kind = Kind_::PageNumber;
+    page.centred = true;
+    Item of = label("of", 4320, 288, 288, 288);
+    of.centred = true;
+    Item pages = label(QString(), 4608, 288, 288, 288);
+    pages.kind = Kind_::PageCount;
+    pages.centred = true;
+    return {576, {label("Page", 3600, 288, 432, 288), page, of, pages}};
+}
+
 Design teamStandingsDesign() {
     Design d = frame(Kind::TeamStandings, QStringLiteral("Team Standings"), 10980, 6030, true,
                      QStringLiteral("RptTeamStandings"), 8640,
@@ -179,15 +192,7 @@ Design teamStandingsDesign() {
     Item total = field(l, "Points", 4608, 144, 1440, 240, 9.75, true);
     total.kind = Kind_::Sum;
     d.layout.groupFooter = {525, {label("Total Points:", 3024, 144, 1290, 285, 9.75, true), total}};
-    Item page = label(QString(), 4032, 288, 288, 288);
-    page.kind = Kind_::PageNumber;
-    page.centred = true;
-    Item of = label("of", 4320, 288, 288, 288);
-    of.centred = true;
-    Item pages = label(QString(), 4608, 288, 288, 288);
-    pages.kind = Kind_::PageCount;
-    pages.centred = true;
-    d.layout.pageFooter = {576, {label("Page", 3600, 288, 432, 288), page, of, pages}};
+    d.layout.pageFooter = pageOfPages();
     d.layout.reportFooter = {360, {line(1152, 144, 7050)}};
     // Each team once for each meet it won points at, or once with 0 points and no meet.
     d.query = QStringLiteral(
@@ -200,12 +205,70 @@ Design teamStandingsDesign() {
     return d;
 }
 
+Design riderStandingsDesign() {
+    Design d = frame(Kind::RiderStandings, QStringLiteral("Rider Standings"), 10980, 6030, true,
+                     QStringLiteral("RptRiderStandings"), 8640,
+                     {"Division", "Place", "Rider Number", "First Name", "Last Name", "Name",
+                      "Team", "Meet 1", "Meet 2", "Meet 3", "Total"});
+    d.csv = {"Division", "Place",  "Rider Number", "First Name", "Last Name",
+             "Team",     "Meet 1", "Meet 2",       "Meet 3",     "Total"};
+    const Report::Definition& l = d.layout;
+    d.layout.groupBy = l.column("Division");
+    d.layout.reportHeader = {
+        1005,
+        {label("Rider Standings", 3312, 144, 2595, 420, 15.75, true),
+         label("The Two-Person Relay is a pair event and is not counted.", 1152, 624, 7050, 240)}};
+    d.layout.pageHeader = {360, {}};
+    const int heads = 576;
+    d.layout.groupHeader = {870,
+                            {line(144, 144, 8424),
+                             label("Division:", 144, 288, 1152, 240, 12, true),
+                             field(l, "Division", 1296, 288, 1440, 240, 12, true),
+                             label("Place", 144, heads, 504, 240, 8.25, true),
+                             label("Rider Number", 720, heads, 864, 240, 8.25, true),
+                             label("Name", 1656, heads, 2232, 240, 8.25, true),
+                             label("Team", 3960, heads, 2016, 240, 8.25, true),
+                             label("Meet 1", 6048, heads, 576, 240, 8.25, true),
+                             label("Meet 2", 6696, heads, 576, 240, 8.25, true),
+                             label("Meet 3", 7344, heads, 576, 240, 8.25, true),
+                             label("Total", 7992, heads, 576, 240, 8.25, true)}};
+    d.layout.detail = {
+        288,
+        {field(l, "Place", 144, 0, 504, 240), field(l, "Rider Number", 720, 0, 864, 240),
+         field(l, "Name", 1656, 0, 2232, 240), field(l, "Team", 3960, 0, 2016, 240),
+         field(l, "Meet 1", 6048, 0, 576, 240), field(l, "Meet 2", 6696, 0, 576, 240),
+         field(l, "Meet 3", 7344, 0, 576, 240), field(l, "Total", 7992, 0, 576, 240, 8.25, true)}};
+    d.layout.groupFooter = {144, {}};
+    d.layout.pageFooter = pageOfPages();
+    d.layout.reportFooter = {360, {line(144, 144, 8424)}};
+    // Each rider with season points in classes 1 to 17 (the relay is a pair event), for the
+    // division of the team he belongs to now, ranked in it: equal totals share a place and the
+    // next place is skipped. A meet without points is empty.
+    d.query = QStringLiteral(
+        "SELECT Division, RANK() OVER (PARTITION BY Division ORDER BY Total DESC) AS Place,"
+        " RiderNumber AS \"Rider Number\", FirstName AS \"First Name\", LastName AS"
+        " \"Last Name\", TRIM(COALESCE(FirstName, '') || ' ' || COALESCE(LastName, '')) AS Name,"
+        " TeamName AS Team, Meet1 AS \"Meet 1\", Meet2 AS \"Meet 2\", Meet3 AS \"Meet 3\", Total"
+        " FROM (SELECT TblTeam.Division, TblPerson.RiderNumber, TblPerson.FirstName,"
+        " TblPerson.LastName, TblTeam.TeamName,"
+        " NULLIF(SUM(CASE WHEN TblPlacing.Week = 1 THEN TblPlacing.Points END), 0) AS Meet1,"
+        " NULLIF(SUM(CASE WHEN TblPlacing.Week = 2 THEN TblPlacing.Points END), 0) AS Meet2,"
+        " NULLIF(SUM(CASE WHEN TblPlacing.Week = 3 THEN TblPlacing.Points END), 0) AS Meet3,"
+        " SUM(TblPlacing.Points) AS Total FROM TblPerson"
+        " INNER JOIN TblTeam ON TblTeam.TeamCode = TblPerson.TeamCode"
+        " INNER JOIN TblPlacing ON TblPlacing.RiderNumber = TblPerson.RiderNumber"
+        " WHERE TblPlacing.ClassNumber BETWEEN 1 AND 17 GROUP BY TblPerson.rowid"
+        " HAVING SUM(TblPlacing.Points) > 0)"
+        " ORDER BY Division, Place, RiderNumber");
+    return d;
+}
+
 } // namespace
 
 const std::vector<Design>& designs() {
     static const std::vector<Design> all = [] {
         std::vector<Design> made{riderListDesign(), classEntriesDesign(), classEntries18Design(),
-                                 teamStandingsDesign()};
+                                 teamStandingsDesign(), riderStandingsDesign()};
         for (const Design& d : made)
             for (const QString& column : d.csv)
                 d.layout.column(column); // throws when the CSV names a column the rows lack
@@ -260,6 +323,10 @@ QVector<Report::Row> classSheet(const ClassRun& run) {
 
 QVector<Report::Row> teamStandings() {
     return read(design(Kind::TeamStandings), {});
+}
+
+QVector<Report::Row> riderStandings() {
+    return read(design(Kind::RiderStandings), {});
 }
 
 QString classSheetTitle(const QString& district) {

@@ -6,11 +6,11 @@
 #include <QStringList>
 #include <vector>
 
-// The four reports of the program: their layouts, their queries and the rows they print.
+// The reports of the program: their layouts, their queries and the rows they print.
 // Failures to read the rows throw DbError.
 namespace Reports {
 
-enum class Kind { RiderList, ClassEntries, ClassEntries18, TeamStandings };
+enum class Kind { RiderList, ClassEntries, ClassEntries18, TeamStandings, RiderStandings };
 
 struct Design {
     Kind kind;
@@ -41,6 +41,9 @@ QVector<Report::Row> classSheet(const ClassRun& run);
 // One row per team and meet at which the team won points, with those points (a team without
 // placings has one row, with 0 points and no meet), teams by division, name and code.
 QVector<Report::Row> teamStandings();
+// Every rider with season points outside the relay, by the division of his team, ranked in it
+// by his total (equal totals share a place), then by rider number; his points at each meet.
+QVector<Report::Row> riderStandings();
 
 // The two titles of a class sheet.
 QString classSheetTitle(const QString& district);

@@ -1,4 +1,4 @@
-// The report engine's layout and painting, the four reports' rows, the report window and the
+// The report engine's layout and painting, the reports' rows, the report window and the
 // class sheet generator.
 #include "support/TestProgram.h"
 
@@ -177,6 +177,37 @@ private slots:
     }
 
     // 12 pt in a box 240 twips high, painted at 96 dpi: the descenders show below the box.
+    void riderStandingsRankEachDivisionWithoutTheRelay() {
+        TestProgram program;
+        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Ayr', 'A'),"
+                 " (2, 'Bree', 'B')");
+        Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
+                 " ('1', 'Al', 'Ames', 1), ('2', 'Bo', 'Byrd', 1), ('3', 'Cy', 'Cole', 1),"
+                 " ('4', 'Di', 'Dunn', 1), ('5', 'Ed', 'Eck', 1), ('9', 'Flo', 'Fay', 1)");
+        Sql::run("UPDATE TblPerson SET TeamCode = 2 WHERE RiderNumber = '9'"); // changed team
+        // Rider 4's relay points would put him second; rider 5 won points in the relay only.
+        Sql::run("INSERT INTO TblPlacing (ClassNumber, Ring, Week, Place, RiderNumber, Points)"
+                 " VALUES (1, 1, 1, 1, '1', 6), (1, 1, 2, 1, '1', 4), (2, 1, 1, 1, '3', 5),"
+                 " (2, 1, 3, 2, '2', 5), (3, 1, 1, 1, '4', 2), (4, 1, 2, 1, '9', 3),"
+                 " (18, 1, 1, 1, '4', 6), (18, 1, 1, 2, '5', 5)");
+        auto* report = qobject_cast<ReportWindow*>(
+            openScreen("CmdReports", "CmdRiderStandings", "RptRiderStandings"));
+        QVERIFY(report);
+        QCOMPARE(report->windowTitle(), "Rider Standings");
+        QVERIFY(printed(report->pages(), "ReportHeader").endsWith("is not counted."));
+        QCOMPARE(printed(report->pages(), "PageFooter"), "Page 1 of 1");
+        const QString csv = program.folder() + "/riders.csv";
+        QVERIFY(report->saveCsv(csv));
+        QCOMPARE(fileBytes(csv), QByteArray("\xEF\xBB\xBF"
+                                            "Division,Place,Rider Number,First Name,Last Name,"
+                                            "Team,Meet 1,Meet 2,Meet 3,Total\r\n"
+                                            "A,1,1,Al,Ames,Ayr,6,4,,10\r\n"
+                                            "A,2,2,Bo,Byrd,Ayr,,,5,5\r\n"
+                                            "A,2,3,Cy,Cole,Ayr,5,,,5\r\n"
+                                            "A,4,4,Di,Dunn,Ayr,2,,,2\r\n"
+                                            "B,1,9,Flo,Fay,Bree,,3,,3\r\n"));
+    }
+
     void textIsNotClippedToALowBox() {
         Report::Placed name;
         name.rect = QRect(0, 0, 4000, 240);
