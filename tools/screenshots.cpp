@@ -139,5 +139,11 @@ int main(int argc, char* argv[]) {
     if (!Backups::write(Sql::db(), AppState::DBPath).ok())
         return 1;
     shoot(new FrmBackups, "14-backups.png");
+    main->show();
+    child<QAbstractButton>(main, "CmdReports")->click();
+    shoot(main, "15-reports.png");
+    child<QAbstractButton>(main, "CmdRiderStandings")->click();
+    auto* riderStandings = ReportWindow::find(Reports::Kind::RiderStandings);
+    shoot(riderStandings, "16-rider-standings.png");
     return 0;
 }

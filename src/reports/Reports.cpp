@@ -225,7 +225,7 @@ Design riderStandingsDesign() {
                              label("Division:", 144, 288, 1152, 240, 12, true),
                              field(l, "Division", 1296, 288, 1440, 240, 12, true),
                              label("Place", 144, heads, 504, 240, 8.25, true),
-                             label("Rider Number", 720, heads, 864, 240, 8.25, true),
+                             label("Number", 720, heads, 864, 240, 8.25, true),
                              label("Name", 1656, heads, 2232, 240, 8.25, true),
                              label("Team", 3960, heads, 2016, 240, 8.25, true),
                              label("Meet 1", 6048, heads, 576, 240, 8.25, true),
