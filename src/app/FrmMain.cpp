@@ -37,6 +37,8 @@ FrmMain::FrmMain()
     Cmdplacings = button(this, "Cmdplacings", "Class Placings", 6240, 5760, 1575, 1455, function);
     CmdStandingsRpt =
         button(this, "CmdStandingsRpt", "Team Standings", 6240, 1680, 1575, 1455, function);
+    CmdMeetResults =
+        button(this, "CmdMeetResults", "Meet Results", 6240, 3720, 1575, 1455, function);
     CmdRiderStandings =
         button(this, "CmdRiderStandings", "Rider Standings", 6240, 5760, 1575, 1455, function);
 
@@ -53,7 +55,8 @@ FrmMain::FrmMain()
               {10, CmdDistrict},
               {11, CmdReports},
               {12, CmdStandingsRpt},
-              {13, CmdRiderStandings}});
+              {13, CmdMeetResults},
+              {14, CmdRiderStandings}});
 
     connect(CmdAdmin, &QPushButton::clicked, this, &FrmMain::CmdAdmin_Click);
     connect(CmdRecord, &QPushButton::clicked, this, &FrmMain::CmdRecord_Click);
@@ -65,6 +68,7 @@ FrmMain::FrmMain()
     connect(CmdEntry, &QPushButton::clicked, this, &FrmMain::CmdEntry_Click);
     connect(Cmdplacings, &QPushButton::clicked, this, &FrmMain::Cmdplacings_Click);
     connect(CmdStandingsRpt, &QPushButton::clicked, this, &FrmMain::CmdStandingsRpt_Click);
+    connect(CmdMeetResults, &QPushButton::clicked, this, &FrmMain::CmdMeetResults_Click);
     connect(CmdRiderStandings, &QPushButton::clicked, this, &FrmMain::CmdRiderStandings_Click);
 
     HideAllButtons();
@@ -94,7 +98,7 @@ bool FrmMain::chosenMeet(const QString& message, qint16* meet) {
 
 void FrmMain::HideAllButtons() {
     for (QPushButton* b : {CmdDistrict, CmdTeam, CmdRider, CmdEntry, CmdRing, Cmdplacings,
-                           CmdStandingsRpt, CmdRiderStandings})
+                           CmdStandingsRpt, CmdMeetResults, CmdRiderStandings})
         b->hide();
 }
 
@@ -113,7 +117,7 @@ void FrmMain::CmdRecord_Click() {
 }
 
 void FrmMain::CmdReports_Click() {
-    showGroup({CmdStandingsRpt, CmdRiderStandings});
+    showGroup({CmdStandingsRpt, CmdMeetResults, CmdRiderStandings});
 }
 
 void FrmMain::CmdDistrict_Click() {
@@ -155,6 +159,17 @@ void FrmMain::CmdStandingsRpt_Click() {
     QVector<Report::Row> rows;
     if (Controls::guarded([&] { rows = Reports::teamStandings(); }))
         ReportWindow::open(Reports::Kind::TeamStandings, rows);
+}
+
+void FrmMain::CmdMeetResults_Click() {
+    qint16 meet = 0;
+    if (!chosenMeet(QStringLiteral("Please select the appropriate week."), &meet))
+        return;
+    QVector<Report::Row> rows;
+    if (Controls::guarded(
+            [&] { rows = Reports::meetResults(AppState::DistrictNum, meet, AppState::NumRings); }))
+        ReportWindow::open(Reports::Kind::MeetResults, rows, {},
+                           QStringLiteral("Meet %1").arg(meet));
 }
 
 void FrmMain::CmdRiderStandings_Click() {

@@ -31,6 +31,7 @@ private slots:
     void CmdEntry_Click();
     void Cmdplacings_Click();
     void CmdStandingsRpt_Click();
+    void CmdMeetResults_Click();
     void CmdRiderStandings_Click();
 
 private:
@@ -52,5 +53,6 @@ private:
     QPushButton* CmdEntry;
     QPushButton* Cmdplacings;
     QPushButton* CmdStandingsRpt;
+    QPushButton* CmdMeetResults;
     QPushButton* CmdRiderStandings;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ClassRun.h"
 #include "data/ClassTable.h"
 #include "forms/FormBase.h"
 
@@ -20,8 +21,12 @@ public:
 private slots:
     void CmdAddPlacings_Click();
     void CmdViewPoints_Click();
+    void CmdClassResults_Click();
 
 private:
+    // The ring and class chosen, or a notice and false when one is not.
+    bool chosenRun(ClassRun* run, QString* className);
+
     QLabel* LblPlacings;
     QLabel* LblRing;
     QComboBox* CbRing;
@@ -29,6 +34,7 @@ private:
     QComboBox* CbClass;
     QPushButton* CmdAddPlacings;
     QPushButton* CmdViewPoints;
+    QPushButton* CmdClassResults;
 
     qint16 m_week = 1;
     // Line k of CbClass is m_classes[k].

@@ -59,6 +59,12 @@ public:
                 while (end < rows.size() && rows.at(end).at(by) == rows.at(start).at(by))
                     ++end;
                 const QVector<Row> group = rows.mid(start, end - start);
+                const int page = m_def.newPageBy;
+                if (page >= 0 && start > 0 &&
+                    rows.at(start).at(page) != rows.at(start - 1).at(page)) {
+                    finishPage();
+                    newPage();
+                }
                 keepTogether(m_def.groupHeader.height + int(group.size()) * m_def.detail.height +
                              m_def.groupFooter.height);
                 place(QStringLiteral("GroupHeader"), m_def.groupHeader, &group.first(), group);

@@ -70,6 +70,9 @@ struct Definition {
     QStringList columns;
     Section reportHeader, pageHeader, groupHeader, detail, groupFooter, pageFooter, reportFooter;
     int groupBy = -1; // rows with the same value of this column form a group; -1: none
+    // A group whose value of this column differs from the group before starts on a new page
+    // (a ring of a meet on a page of its own); -1: none.
+    int newPageBy = -1;
 
     // The place of the column so named; throws UnknownColumn, naming the report, when it has none.
     int column(const QString& name) const;

@@ -263,12 +263,126 @@ Design riderStandingsDesign() {
     return d;
 }
 
+// The results of a meet: given the district, the meet, the first and last ring and the first
+// and last class. Each class of each ring once without a place when it has no placings.
+QString resultsQuery() {
+    return QStringLiteral(
+               "WITH RECURSIVE Run(District, Week, RingFrom, RingTo, ClassFrom, ClassTo) AS"
+               " (SELECT ?, ?, ?, ?, ?, ?), Rings(R) AS (SELECT RingFrom FROM Run"
+               " UNION ALL SELECT R + 1 FROM Rings, Run WHERE R < RingTo)"
+               " SELECT Run.Week AS Meet, Rings.R AS Ring, TblClass.ClassNumber AS Class,"
+               " TblClass.ClassName AS \"Class Name\", Rings.R * 100 + TblClass.ClassNumber AS"
+               " \"Ring Class\", 'District ' || COALESCE(Run.District, '') || '   Meet ' ||"
+               " COALESCE(Run.Week, '') || '   Ring ' || COALESCE(Rings.R, '') AS Heading,"
+               " 'Class ' || TblClass.ClassNumber || ' - ' || COALESCE(TblClass.ClassName, '')"
+               " AS \"Class Line\", P.Place, CASE WHEN P.Place IS NULL THEN NULL"
+               " WHEN P.Place % 100 IN (11, 12, 13) THEN P.Place || 'th'"
+               " WHEN P.Place % 10 = 1 THEN P.Place || 'st' WHEN P.Place % 10 = 2 THEN"
+               " P.Place || 'nd' WHEN P.Place % 10 = 3 THEN P.Place || 'rd'"
+               " ELSE P.Place || 'th' END AS \"Place Name\", CASE WHEN P.Place IS NULL THEN"
+               " 'No placings entered.' END AS Note, P.RiderNumber AS \"Rider Number\","
+               " TblPerson.FirstName AS \"First Name\", TblPerson.LastName AS \"Last Name\","
+               " TRIM(COALESCE(TblPerson.FirstName, '') || ' ' || COALESCE(TblPerson.LastName,"
+               " '')) AS Name, TblTeam.TeamName AS Team, TblTeam.Division, P.Points,"
+               " TblPairing.PartnerNumber AS \"Partner Number\", TblPairing.PartnerFirst AS"
+               " \"Partner First Name\", TblPairing.PartnerLast AS \"Partner Last Name\","
+               " CASE WHEN P.Place IS NULL OR TblClass.ClassNumber <> %1 THEN NULL"
+               " WHEN TblPairing.rowid IS NULL THEN '(no partner listed)' ELSE 'and ' ||"
+               " TRIM(COALESCE(TblPairing.PartnerNumber, '') || ' ' ||"
+               " TRIM(COALESCE(TblPairing.PartnerFirst, '') || ' ' ||"
+               " COALESCE(TblPairing.PartnerLast, ''))) END AS Partner"
+               " FROM Run CROSS JOIN Rings CROSS JOIN TblClass"
+               " LEFT JOIN TblPlacing AS P ON P.Week = Run.Week AND P.Ring = Rings.R"
+               " AND P.ClassNumber = TblClass.ClassNumber"
+               " LEFT JOIN TblPerson ON TblPerson.RiderNumber = P.RiderNumber"
+               " LEFT JOIN TblTeam ON TblTeam.TeamCode = TblPerson.TeamCode"
+               " LEFT JOIN TblPairing ON TblClass.ClassNumber = %1"
+               " AND TblPairing.RiderNumber = P.RiderNumber AND TblPairing.Week = Run.Week"
+               " WHERE TblClass.ClassNumber BETWEEN Run.ClassFrom AND Run.ClassTo"
+               " ORDER BY Rings.R, TblClass.ClassNumber, P.Place, P.rowid")
+        .arg(ClassTable::kRelayClass);
+}
+
+// Meet Results and Class Results: each class of a ring under its heading, a ring on a new page.
+Design resultsDesign(Kind kind, const QString& title, const QString& name) {
+    Design d = frame(kind, title, 10980, 6030, true, name, 8640,
+                     {"Meet",
+                      "Ring",
+                      "Class",
+                      "Class Name",
+                      "Ring Class",
+                      "Heading",
+                      "Class Line",
+                      "Place",
+                      "Place Name",
+                      "Note",
+                      "Rider Number",
+                      "First Name",
+                      "Last Name",
+                      "Name",
+                      "Team",
+                      "Division",
+                      "Points",
+                      "Partner Number",
+                      "Partner First Name",
+                      "Partner Last Name",
+                      "Partner"});
+    d.csv = {"Meet",
+             "Ring",
+             "Class",
+             "Class Name",
+             "Place",
+             "Rider Number",
+             "First Name",
+             "Last Name",
+             "Team",
+             "Division",
+             "Points",
+             "Partner Number",
+             "Partner First Name",
+             "Partner Last Name"};
+    const Report::Definition& l = d.layout;
+    d.layout.groupBy = l.column("Ring Class");
+    d.layout.newPageBy = l.column("Ring");
+    d.layout.reportHeader = {660, {label(title, 3312, 144, 2595, 420, 15.75, true)}};
+    d.layout.pageHeader = {144, {}};
+    const int heads = 864;
+    d.layout.groupHeader = {1152,
+                            {line(144, 144, 8424),
+                             field(l, "Heading", 144, 288, 8424, 285, 12, true),
+                             field(l, "Class Line", 144, 576, 8424, 240, 9.75, true),
+                             label("Place", 144, heads, 504, 240, 8.25, true),
+                             label("Number", 720, heads, 648, 240, 8.25, true),
+                             label("Name", 1440, heads, 1872, 240, 8.25, true),
+                             label("Team", 3384, heads, 1728, 240, 8.25, true),
+                             label("Division", 5184, heads, 648, 240, 8.25, true),
+                             label("Points", 5904, heads, 504, 240, 8.25, true)}};
+    d.layout.detail = {
+        288,
+        {field(l, "Note", 144, 0, 3168, 240), field(l, "Place Name", 144, 0, 504, 240),
+         field(l, "Rider Number", 720, 0, 648, 240), field(l, "Name", 1440, 0, 1872, 240),
+         field(l, "Team", 3384, 0, 1728, 240), field(l, "Division", 5184, 0, 648, 240),
+         field(l, "Points", 5904, 0, 504, 240), field(l, "Partner", 6480, 0, 2088, 240)}};
+    d.layout.groupFooter = {144, {}};
+    d.layout.pageFooter = pageOfPages();
+    d.query = resultsQuery();
+    d.values = 6;
+    return d;
+}
+
 } // namespace
 
 const std::vector<Design>& designs() {
     static const std::vector<Design> all = [] {
-        std::vector<Design> made{riderListDesign(), classEntriesDesign(), classEntries18Design(),
-                                 teamStandingsDesign(), riderStandingsDesign()};
+        std::vector<Design> made{riderListDesign(),
+                                 classEntriesDesign(),
+                                 classEntries18Design(),
+                                 teamStandingsDesign(),
+                                 riderStandingsDesign(),
+                                 resultsDesign(Kind::MeetResults, QStringLiteral("Meet Results"),
+                                               QStringLiteral("RptMeetResults")),
+                                 resultsDesign(Kind::ClassResults, QStringLiteral("Class Results"),
+                                               QStringLiteral("RptClassResults"))};
         for (const Design& d : made)
             for (const QString& column : d.csv)
                 d.layout.column(column); // throws when the CSV names a column the rows lack
@@ -327,6 +441,15 @@ QVector<Report::Row> teamStandings() {
 
 QVector<Report::Row> riderStandings() {
     return read(design(Kind::RiderStandings), {});
+}
+
+QVector<Report::Row> meetResults(const QString& district, qint16 meet, int rings) {
+    return read(design(Kind::MeetResults), {district, meet, 1, rings, 1, ClassTable::kClassCount});
+}
+
+QVector<Report::Row> classResults(const QString& district, const ClassRun& run) {
+    return read(design(Kind::ClassResults),
+                {district, run.Week, run.Ring, run.Ring, run.ClassNumber, run.ClassNumber});
 }
 
 QString classSheetTitle(const QString& district) {

@@ -10,7 +10,15 @@
 // Failures to read the rows throw DbError.
 namespace Reports {
 
-enum class Kind { RiderList, ClassEntries, ClassEntries18, TeamStandings, RiderStandings };
+enum class Kind {
+    RiderList,
+    ClassEntries,
+    ClassEntries18,
+    TeamStandings,
+    RiderStandings,
+    MeetResults,
+    ClassResults
+};
 
 struct Design {
     Kind kind;
@@ -44,6 +52,12 @@ QVector<Report::Row> teamStandings();
 // Every rider with season points outside the relay, by the division of his team, ranked in it
 // by his total (equal totals share a place), then by rider number; his points at each meet.
 QVector<Report::Row> riderStandings();
+// The stored places of every class in every ring of a meet (the district's rings), by ring,
+// class and place; a class without placings in a ring has one row without a place. The relay
+// rows name the partner of the meet's pairing.
+QVector<Report::Row> meetResults(const QString& district, qint16 meet, int rings);
+// The same of one ring and class of a meet.
+QVector<Report::Row> classResults(const QString& district, const ClassRun& run);
 
 // The two titles of a class sheet.
 QString classSheetTitle(const QString& district);

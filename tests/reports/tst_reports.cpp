@@ -304,6 +304,41 @@ private slots:
                     .contains(R"(<c r="A2" t="s"><v>4</v>)"));
         QVERIFY(output("unzip", {"-p", xlsx, "xl/sharedStrings.xml"}).contains("<t>007</t>"));
     }
+    void meetResultsPutEachRingOnItsPagesAndClassResultsOneClass() {
+        TestProgram program;
+        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak', 'A')");
+        Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, TeamCode) VALUES"
+                 " ('20', 'Ann', 'Berg', 1), ('21', 'Bo', 'Cole', 1)");
+        Sql::run("INSERT INTO TblPlacing (ClassNumber, Ring, Week, Place, RiderNumber, Points)"
+                 " VALUES (18, 1, 1, 2, '21', 5), (18, 1, 1, 1, '20', 6), (1, 2, 1, 1, '21', 6),"
+                 " (1, 1, 2, 1, '20', 6)");
+        Sql::run("INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber, PartnerFirst) VALUES"
+                 " (1, '20', '205', 'Cara'), (2, '21', '7', 'Cy')");
+        auto* report = qobject_cast<ReportWindow*>(
+            openScreen("CmdReports", "CmdMeetResults", "RptMeetResults"));
+        const QString csv = program.folder() + "/results.csv";
+        QVERIFY(report && report->rows().size() == 2 * 18 + 1 && report->saveCsv(csv));
+        QCOMPARE(QString(fileBytes(csv)).split("\r\n").filter(",Oak,"),
+                 (QStringList{"1,1,18,Two-Person Relay,1,20,Ann,Berg,Oak,A,6,205,Cara,",
+                              "1,1,18,Two-Person Relay,2,21,Bo,Cole,Oak,A,5,,,",
+                              "1,2,1,Walk Trot,1,21,Bo,Cole,Oak,A,6,,,"}));
+        const QString details = printed(report->pages(), "Detail").simplified();
+        QVERIFY(details.contains("No placings entered. 1st 20 Ann Berg Oak A 6 and 205 Cara 2nd 21 "
+                                 "Bo Cole Oak A 5 (no partner listed) 1st 21 Bo Cole"));
+        // Ring 2 opens a page of its own.
+        const QStringList ring2 = Report::trace(report->pages()).split('\n').filter("Ring 2");
+        QVERIFY(ring2.first().contains("GroupHeader 1584,1872 8424x285 12b \"District 7   Meet 1"));
+        QWidget* placings = openScreen("CmdRecord", "Cmdplacings", "FrmAssignments");
+        QVERIFY(click(placings, "CmdClassResults") &&
+                program.presenter.lastText().startsWith("You must provide the ring number"));
+        control<QComboBox>(placings, "CbRing")->setCurrentIndex(1);
+        control<QComboBox>(placings, "CbClass")->setCurrentIndex(0);
+        QVERIFY(click(placings, "CmdClassResults"));
+        QCOMPARE(
+            printed(ReportWindow::find(Reports::Kind::ClassResults)->pages(), ".*").simplified(),
+            "Class Results District 7 Meet 1 Ring 2 Class 1 - Walk Trot Place Number Name "
+            "Team Division Points 1st 21 Bo Cole Oak A 6 Page 1 of 1");
+    }
 };
 
 QTEST_MAIN(TestReports)
