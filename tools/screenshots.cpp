@@ -145,5 +145,9 @@ int main(int argc, char* argv[]) {
     child<QAbstractButton>(main, "CmdRiderStandings")->click();
     auto* riderStandings = ReportWindow::find(Reports::Kind::RiderStandings);
     shoot(riderStandings, "16-rider-standings.png");
+    riderStandings->hide();
+    main->show();
+    child<QAbstractButton>(main, "CmdMeetResults")->click();
+    shoot(ReportWindow::find(Reports::Kind::MeetResults), "17-meet-results.png");
     return 0;
 }
