@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
+#include <vector>
 
 namespace Reports {
 
@@ -38,6 +39,25 @@ Item field(const Report::Definition& d, const QString& column, int left, int top
     i.kind = Kind_::Field;
     i.column = d.column(column);
     return i;
+}
+
+// A column of a table report: its bold heading in the group header at `headingTop`, and the
+// field under it in the detail, both at the same left and width.
+struct Column {
+    const char* heading;
+    const char* column;
+    int left, width;
+    bool bold = false;
+};
+
+void addColumns(const Report::Definition& d, int headingTop, const std::vector<Column>& columns,
+                Report::Section* header, Report::Section* detail) {
+    for (const Column& c : columns) {
+        header->items.push_back(
+            label(QString::fromLatin1(c.heading), c.left, headingTop, c.width, 240, 8.25, true));
+        detail->items.push_back(
+            field(d, QString::fromLatin1(c.column), c.left, 0, c.width, 240, 8.25, c.bold));
+    }
 }
 
 Item line(int left, int top, int length) {
@@ -219,25 +239,21 @@ Design riderStandingsDesign() {
         {label("Rider Standings", 3312, 144, 2595, 420, 15.75, true),
          label("The Two-Person Relay is a pair event and is not counted.", 1152, 624, 7050, 240)}};
     d.layout.pageHeader = {360, {}};
-    const int heads = 576;
     d.layout.groupHeader = {870,
                             {line(144, 144, 8424),
                              label("Division:", 144, 288, 1152, 240, 12, true),
-                             field(l, "Division", 1296, 288, 1440, 240, 12, true),
-                             label("Place", 144, heads, 504, 240, 8.25, true),
-                             label("Number", 720, heads, 864, 240, 8.25, true),
-                             label("Name", 1656, heads, 2232, 240, 8.25, true),
-                             label("Team", 3960, heads, 2016, 240, 8.25, true),
-                             label("Meet 1", 6048, heads, 576, 240, 8.25, true),
-                             label("Meet 2", 6696, heads, 576, 240, 8.25, true),
-                             label("Meet 3", 7344, heads, 576, 240, 8.25, true),
-                             label("Total", 7992, heads, 576, 240, 8.25, true)}};
-    d.layout.detail = {
-        288,
-        {field(l, "Place", 144, 0, 504, 240), field(l, "Rider Number", 720, 0, 864, 240),
-         field(l, "Name", 1656, 0, 2232, 240), field(l, "Team", 3960, 0, 2016, 240),
-         field(l, "Meet 1", 6048, 0, 576, 240), field(l, "Meet 2", 6696, 0, 576, 240),
-         field(l, "Meet 3", 7344, 0, 576, 240), field(l, "Total", 7992, 0, 576, 240, 8.25, true)}};
+                             field(l, "Division", 1296, 288, 1440, 240, 12, true)}};
+    d.layout.detail = {288, {}};
+    addColumns(l, 576,
+               {{"Place", "Place", 144, 504},
+                {"Number", "Rider Number", 720, 864},
+                {"Name", "Name", 1656, 2232},
+                {"Team", "Team", 3960, 2016},
+                {"Meet 1", "Meet 1", 6048, 576},
+                {"Meet 2", "Meet 2", 6696, 576},
+                {"Meet 3", "Meet 3", 7344, 576},
+                {"Total", "Total", 7992, 576, true}},
+               &d.layout.groupHeader, &d.layout.detail);
     d.layout.groupFooter = {144, {}};
     d.layout.pageFooter = pageOfPages();
     d.layout.reportFooter = {360, {line(144, 144, 8424)}};
@@ -346,23 +362,20 @@ Design resultsDesign(Kind kind, const QString& title, const QString& name) {
     d.layout.newPageBy = l.column("Ring");
     d.layout.reportHeader = {660, {label(title, 3312, 144, 2595, 420, 15.75, true)}};
     d.layout.pageHeader = {144, {}};
-    const int heads = 864;
     d.layout.groupHeader = {1152,
                             {line(144, 144, 8424),
                              field(l, "Heading", 144, 288, 8424, 285, 12, true),
-                             field(l, "Class Line", 144, 576, 8424, 240, 9.75, true),
-                             label("Place", 144, heads, 504, 240, 8.25, true),
-                             label("Number", 720, heads, 648, 240, 8.25, true),
-                             label("Name", 1440, heads, 1872, 240, 8.25, true),
-                             label("Team", 3384, heads, 1728, 240, 8.25, true),
-                             label("Division", 5184, heads, 648, 240, 8.25, true),
-                             label("Points", 5904, heads, 504, 240, 8.25, true)}};
-    d.layout.detail = {
-        288,
-        {field(l, "Note", 144, 0, 3168, 240), field(l, "Place Name", 144, 0, 504, 240),
-         field(l, "Rider Number", 720, 0, 648, 240), field(l, "Name", 1440, 0, 1872, 240),
-         field(l, "Team", 3384, 0, 1728, 240), field(l, "Division", 5184, 0, 648, 240),
-         field(l, "Points", 5904, 0, 504, 240), field(l, "Partner", 6480, 0, 2088, 240)}};
+                             field(l, "Class Line", 144, 576, 8424, 240, 9.75, true)}};
+    d.layout.detail = {288, {field(l, "Note", 144, 0, 3168, 240)}};
+    addColumns(l, 864,
+               {{"Place", "Place Name", 144, 504},
+                {"Number", "Rider Number", 720, 648},
+                {"Name", "Name", 1440, 1872},
+                {"Team", "Team", 3384, 1728},
+                {"Division", "Division", 5184, 648},
+                {"Points", "Points", 5904, 504}},
+               &d.layout.groupHeader, &d.layout.detail);
+    d.layout.detail.items.push_back(field(l, "Partner", 6480, 0, 2088, 240));
     d.layout.groupFooter = {144, {}};
     d.layout.pageFooter = pageOfPages();
     d.query = resultsQuery();
