@@ -47,6 +47,14 @@ int main(int argc, char* argv[]) {
          [] {
              return Reports::classSheet({1, 18, 1});
          }},
+        {"meet results, meet 1, 2 rings", Reports::Kind::MeetResults,
+         [] { return Reports::meetResults(QStringLiteral("7"), 1, 2); }},
+        {"class results, ring 1 class 4", Reports::Kind::ClassResults,
+         [] {
+             return Reports::classResults(QStringLiteral("7"), {1, 4, 1});
+         }},
+        {"rider standings", Reports::Kind::RiderStandings,
+         [] { return Reports::riderStandings(); }},
     };
     std::printf("| report (median of %d runs) | rows | pages | read and laid out | first page in "
                 "the window | PDF |\n|---|---|---|---|---|---|\n",

@@ -16,6 +16,8 @@ std::string listed(const QStringList& columns) {
 constexpr int kBodyTop = kMargin;
 constexpr int kBodyBottom = kPageHeight - kMargin;
 constexpr int kRight = kPageWidth - kMargin;
+// The least space kept between a text that runs on past its box and the next item on its line.
+constexpr int kTextGap = 90;
 
 // The font measured in twips whatever the screen: one pixel of it stands for one twip (a
 // point is 20 twips).
@@ -162,7 +164,8 @@ private:
     }
 
     // A text wider than its box runs on to the right while the line is free there, and is
-    // shortened with an ellipsis only where it would run into the next item.
+    // shortened with an ellipsis only where it would run into the next item (or come closer to
+    // it than a small gap).
     static void fitTexts(Page& page, int first) {
         for (int k = first; k < page.size(); ++k) {
             Placed& p = page[k];
@@ -177,7 +180,7 @@ private:
                 const bool sameLine = !other.line && other.rect.top() < p.rect.bottom() &&
                                       p.rect.top() < other.rect.bottom();
                 if (o != k && sameLine && other.rect.left() > p.rect.left())
-                    limit = std::min(limit, other.rect.left());
+                    limit = std::min(limit, other.rect.left() - kTextGap);
             }
             const int room = std::max(p.rect.width(), limit - p.rect.left());
             p.rect.setWidth(std::min(room, int(std::ceil(needed))));

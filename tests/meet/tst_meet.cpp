@@ -1,7 +1,8 @@
 // One whole meet, as the generator makes it through the stores the screens save with, read
 // back through the screens: the class sheets of every class in every ring, the riders the
-// placing screen offers, the standings grid and the team standings report. Every number shown
-// is checked against a count made here straight from the stored rows.
+// placing screen offers, the standings grid, and the team standings, meet results and rider
+// standings reports. Every number shown is checked against a count made here straight from the
+// stored rows.
 #include "support/TestProgram.h"
 
 #include <QProcess>
@@ -105,6 +106,50 @@ private slots:
                         " ifnull(SUM(p.Points), 0) FROM TblPlacing AS p JOIN TblPerson AS r"
                         " ON r.RiderNumber = p.RiderNumber WHERE r.TeamCode = t.TeamCode) AS total"
                         " FROM TblTeam AS t ORDER BY t.Division, t.TeamName, t.TeamCode)"));
+
+        // The meet results: every stored place in ring, class and place order, and each class
+        // of a ring without a place once, with its note.
+        auto* results = qobject_cast<ReportWindow*>(
+            openScreen("CmdReports", "CmdMeetResults", "RptMeetResults"));
+        QVERIFY(results);
+        QStringList lines;
+        for (const Report::Row& row : results->rows())
+            if (!row.value("Place").isNull())
+                lines << QStringList{row.value("Ring").toString(), row.value("Class").toString(),
+                                     row.value("Place").toString(),
+                                     row.value("Rider Number").toString(),
+                                     row.value("Points").toString()}
+                             .join('/');
+        QCOMPARE(lines.join(' '),
+                 stored("SELECT group_concat(x, ' ') FROM (SELECT Ring || '/' || ClassNumber ||"
+                        " '/' || Place || '/' || RiderNumber || '/' || Points AS x FROM TblPlacing"
+                        " WHERE Week = 1 ORDER BY Ring, ClassNumber, Place)"));
+        QCOMPARE(results->rows().size() - lines.size(),
+                 kRings * 18 - count("SELECT COUNT(DISTINCT Ring * 100 + ClassNumber)"
+                                     " FROM TblPlacing WHERE Week = 1"));
+
+        // The rider standings: each rider's points outside the relay, and a place one more than
+        // the riders of the division with more.
+        auto* riders = qobject_cast<ReportWindow*>(
+            openScreen("CmdReports", "CmdRiderStandings", "RptRiderStandings"));
+        QVERIFY(riders);
+        QStringList totals;
+        QHash<QString, QList<int>> division;
+        for (const Report::Row& row : riders->rows()) {
+            const int total = row.value("Total").toInt();
+            QList<int>& above = division[row.value("Division").toString()];
+            QCOMPARE(row.value("Place").toInt(),
+                     1 + int(std::count_if(above.begin(), above.end(),
+                                           [total](int t) { return t > total; })));
+            above << total;
+            totals << row.value("Rider Number").toString() + '/' + QString::number(total);
+        }
+        totals.sort();
+        QCOMPARE(totals.join(' '),
+                 stored("SELECT group_concat(x, ' ') FROM (SELECT p.RiderNumber || '/' ||"
+                        " SUM(p.Points) AS x FROM TblPlacing AS p JOIN TblPerson AS r"
+                        " ON r.RiderNumber = p.RiderNumber WHERE p.ClassNumber < 18"
+                        " GROUP BY p.RiderNumber ORDER BY x)"));
     }
 };
 
