@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev libxlsxwriter-dev
+    liborcus-dev qt6-base-private-dev
     fonts-liberation fontconfig poppler-utils desktop-file-utils clang-format
     xvfb xauth unzip
 )

@@ -11,7 +11,9 @@ list(APPEND COLTS_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Journal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClassTable.cpp
 )
-# The spreadsheet writer needs libxlsxwriter, which only the UI library links.
+# The spreadsheet writer and reader need libxlsxwriter and liborcus, which only the UI library
+# links.
 list(APPEND COLTS_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Spreadsheet.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SheetFile.cpp
 )

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FieldLimits.h"
 #include "core/GridGeometry.h"
 #include "data/ClassTable.h"
 #include "data/DbError.h"
@@ -32,16 +33,8 @@ QLabel* label(QWidget* form, const QString& name, const QString& caption, int le
               int width, int height, const std::optional<QFont>& font = std::nullopt);
 QPushButton* button(QWidget* form, const QString& name, const QString& caption, int left, int top,
                     int width, int height, const std::optional<QFont>& font = std::nullopt);
-// The most characters each kind of text box takes: enough for what it holds.
-namespace Limit {
-inline constexpr int kNumber = 20; // rider and district numbers
-inline constexpr int kName = 50;   // first, last, team and city names
-inline constexpr int kAddress = 100;
-inline constexpr int kZip = 15;
-inline constexpr int kPhone = 30;
-inline constexpr int kEmail = 254;
-inline constexpr int kSearch = 100;
-} // namespace Limit
+// The most characters each kind of text box takes.
+namespace Limit = ::Limit;
 
 // A text box taking at most `maxChars` characters. Text that does not fit (a long paste,
 // a key pressed at the limit) is not taken in full, and the user is told so at once.

@@ -90,6 +90,27 @@ void insert(const Rider& r) {
     tx.commit();
 }
 
+QStringList riderNumbers() {
+    QStringList numbers;
+    QSqlQuery q = Sql::run("SELECT RiderNumber FROM TblPerson");
+    while (q.next())
+        numbers << q.value(0).toString();
+    return numbers;
+}
+
+void insertRoster(const QVector<TeamStore::Team>& newTeams, const QVector<RosterRider>& riders) {
+    Transaction tx;
+    QVector<qint32> codes;
+    for (const TeamStore::Team& team : newTeams)
+        codes << TeamStore::insertTeam(team.TeamName, team.Division);
+    for (RosterRider r : riders) {
+        if (r.newTeam >= 0)
+            r.rider.TeamCode = codes.at(r.newTeam);
+        insert(r.rider);
+    }
+    tx.commit();
+}
+
 void update(const QString& storedNumber, const Rider& r) {
     Transaction tx;
     QSqlQuery q = Sql::run("UPDATE TblPerson SET RiderNumber = ?, FirstName = ?, LastName = ?,"

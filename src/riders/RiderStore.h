@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teams/TeamStore.h"
+
 #include <QString>
 #include <QVector>
 #include <optional>
@@ -40,6 +42,18 @@ std::optional<Rider> find(const QString& riderNumber);
 
 // Stores a new rider in one transaction.
 void insert(const Rider& rider);
+
+// A rider of an imported roster: of the stored team rider.TeamCode, or of a team stored with him.
+struct RosterRider {
+    Rider rider;
+    int newTeam = -1; // a position in the new teams stored with him, or -1
+};
+
+// Every stored rider number.
+QStringList riderNumbers();
+
+// Stores the new teams and the riders of an imported roster in one transaction: all or none.
+void insertRoster(const QVector<TeamStore::Team>& newTeams, const QVector<RosterRider>& riders);
 
 // Writes `rider` over the row of `storedNumber`; a changed number is carried into the
 // rider's entries, relay pairings and placings in the same transaction.

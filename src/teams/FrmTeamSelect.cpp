@@ -3,13 +3,16 @@
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
 #include "forms/Messages.h"
+#include "riders/FrmImportRiders.h"
 #include "teams/FrmCoach.h"
 #include "teams/FrmTeam.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 const QString kDeleteErrorTitle = QStringLiteral("Delete Error");
@@ -31,6 +34,7 @@ FrmTeamSelect::FrmTeamSelect()
     CmdEditCoach = button(this, "CmdEditCoach", "Edit Coach", 6960, 3120, 1095, 375);
     CmdAddCoach = button(this, "CmdAddCoach", "Add Coach", 6960, 3600, 1095, 375);
     CmdDeleteCoach = button(this, "CmdDeleteCoach", "Delete Coach", 6960, 4080, 1095, 375);
+    CmdImport = button(this, "CmdImport", "Import Riders...", 360, 3600, 1335, 375);
 
     tabOrder({{0, LblTitle},
               {1, CbTeam},
@@ -43,7 +47,8 @@ FrmTeamSelect::FrmTeamSelect()
               {8, CmdAddCoach},
               {9, CmdDeleteCoach},
               {10, CmdDeleteTeam},
-              {11, LblCurrentTeam}});
+              {11, LblCurrentTeam},
+              {12, CmdImport}});
 
     // Only a line chosen from the list changes the team; typing in the text part does not.
     connect(CbTeam, &QComboBox::activated, this, &FrmTeamSelect::CbTeam_Click);
@@ -54,6 +59,7 @@ FrmTeamSelect::FrmTeamSelect()
     connect(CmdAddCoach, &QPushButton::clicked, this, &FrmTeamSelect::CmdAddCoach_Click);
     connect(CmdEditCoach, &QPushButton::clicked, this, &FrmTeamSelect::CmdEditCoach_Click);
     connect(CmdDeleteCoach, &QPushButton::clicked, this, &FrmTeamSelect::CmdDeleteCoach_Click);
+    connect(CmdImport, &QPushButton::clicked, this, &FrmTeamSelect::CmdImport_Click);
 
     centre();
     CbTeam->setFocus();
@@ -180,4 +186,21 @@ void FrmTeamSelect::CmdDeleteCoach_Click() {
     if (!Controls::guarded([&] { TeamStore::removeCoach(m_currentCoachCode); }))
         return;
     Form_Activate();
+}
+
+void FrmTeamSelect::CmdImport_Click() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Import Riders"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Rosters (*.csv *.xlsx *.ods);;All files (*)"));
+    if (!path.isEmpty())
+        importFrom(path);
+}
+
+void FrmTeamSelect::importFrom(const QString& path) {
+    auto* form = new FrmImportRiders;
+    if (form->InitializeForm(path))
+        openScreen(form);
+    else
+        delete form;
 }

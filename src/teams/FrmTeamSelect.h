@@ -16,6 +16,8 @@ class FrmTeamSelect : public FormBase {
     Q_OBJECT
 public:
     FrmTeamSelect();
+    // Opens the preview of importing the riders of the roster at `path`.
+    void importFrom(const QString& path);
 
 protected:
     // Rebuilds both lists and chooses the current team again.
@@ -30,6 +32,7 @@ private slots:
     void CmdAddCoach_Click();
     void CmdEditCoach_Click();
     void CmdDeleteCoach_Click();
+    void CmdImport_Click();
 
 private:
     void FillCoachList();
@@ -46,6 +49,7 @@ private:
     QPushButton* CmdEditCoach;
     QPushButton* CmdAddCoach;
     QPushButton* CmdDeleteCoach;
+    QPushButton* CmdImport;
 
     // Line k of CbTeam is m_teamRows[k]; line k of LbCoaches is m_coachRows[k].
     QVector<TeamStore::Team> m_teamRows;

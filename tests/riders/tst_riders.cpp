@@ -1,6 +1,10 @@
-// The rider search, the rider entry form and the rider edit form, driven as the secretary
-// would: typing, choosing list lines, clicking buttons and answering the boxes.
+// The rider search, the rider entry form, the rider edit form and the roster import, driven as
+// the secretary would: typing, choosing list lines, clicking buttons and answering the boxes.
 #include "support/TestProgram.h"
+#include "teams/FrmTeamSelect.h"
+
+#include <QDir>
+#include <xlsxwriter.h>
 
 namespace {
 
@@ -55,6 +59,49 @@ QWidget* openSearch(int field, const QString& text) {
     control<QComboBox>(form, "LbSearchBy")->setCurrentIndex(field);
     control<QLineEdit>(form, "TxtSearchFor")->setText(text);
     return click(form, "CmdSearch") ? form : nullptr;
+}
+
+// One roster as every kind of file holds it: a rider number and a zip code kept as text, rider
+// numbers 12 and 13 as numbers where the file has number cells, a division in lower case, a
+// name with a comma and one with quotes.
+const QString kRoster = "007|Zoë|O'Brien, Jr|02134|Oak Ridge|A/12|Al|Ames||Pine Hill|B/"
+                        "13|Jo \"JJ\"|Lee||Oak Ridge|A";
+const QByteArray kRosterCsv =
+    "Rider Number;First Name;Last Name;Team;Division;Zip Code\r\n"
+    "007;Zoë;\"O'Brien, Jr\";Oak Ridge;A;02134\r\n12;Al;Ames;Pine Hill;b;\r\n"
+    "13;\"Jo \"\"JJ\"\"\";Lee;Oak Ridge;;\r\n";
+
+// The roster written by the spreadsheet library, with inline strings or shared ones; rider
+// numbers 12 and 13 as number cells.
+bool writeRosterWorkbook(const QString& path, bool inlineStrings) {
+    lxw_workbook_options options{};
+    options.constant_memory = inlineStrings ? LXW_TRUE : LXW_FALSE;
+    lxw_workbook* book = workbook_new_opt(QFile::encodeName(path).constData(), &options);
+    lxw_worksheet* sheet = workbook_add_worksheet(book, "Riders");
+    const char* cells[4][6] = {
+        {"Rider Number", "First Name", "Last Name", "Team", "Division", "Zip Code"},
+        {"007", "Zoë", "O'Brien, Jr", "Oak Ridge", "A", "02134"},
+        {nullptr, "Al", "Ames", "Pine Hill", "b", nullptr},
+        {nullptr, "Jo \"JJ\"", "Lee", "Oak Ridge", nullptr, nullptr}};
+    for (int r = 0; r < 4; ++r) // row by row: with inline strings, rows are written in order
+        for (int c = 0; c < 6; ++c)
+            if (cells[r][c])
+                worksheet_write_string(sheet, lxw_row_t(r), lxw_col_t(c), cells[r][c], nullptr);
+            else if (c == 0)
+                worksheet_write_number(sheet, lxw_row_t(r), 0, 10 + r, nullptr);
+    return workbook_close(book) == LXW_NO_ERROR;
+}
+
+// The stored riders, as kRoster gives them.
+QString storedRiders() {
+    return stored("SELECT group_concat(x, '/') FROM (SELECT p.RiderNumber || '|' || p.FirstName"
+                  " || '|' || p.LastName || '|' || ifnull(p.Zip, '') || '|' || t.TeamName || '|'"
+                  " || t.Division AS x FROM TblPerson AS p JOIN TblTeam AS t USING (TeamCode)"
+                  " ORDER BY p.RiderNumber)");
+}
+
+FrmTeamSelect* openTeams() {
+    return qobject_cast<FrmTeamSelect*>(openScreen("CmdAdmin", "CmdTeam", "FrmTeamSelect"));
 }
 
 } // namespace
@@ -209,6 +256,88 @@ private slots:
                        " AND Address = '' AND TeamCode = 5",
                        {texts[5]}),
                  1);
+    }
+
+    void rosterImportReadsEveryKindOfFile_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("CSV, byte order mark, semicolons") << "bom.csv";
+        QTest::newRow("CSV, Windows-1252, commas") << "1252.csv";
+        QTest::newRow("spreadsheet library, inline strings") << "inline.xlsx";
+        QTest::newRow("spreadsheet library, shared strings") << "shared.xlsx";
+        QTest::newRow("openpyxl, a sheet by absolute path") << COLTS_ROSTERS "/openpyxl.xlsx";
+        QTest::newRow("LibreOffice Calc, Excel") << COLTS_ROSTERS "/calc.xlsx";
+        QTest::newRow("LibreOffice Calc, OpenDocument") << COLTS_ROSTERS "/calc.ods";
+    }
+    void rosterImportReadsEveryKindOfFile() {
+        QFETCH(QString, file);
+        TestProgram program;
+        const QString path = QDir(program.folder()).filePath(file);
+        QFile out(path);
+        if (file == "bom.csv")
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write("\xEF\xBB\xBF" + kRosterCsv) > 0);
+        if (file == "1252.csv")
+            QVERIFY(
+                out.open(QIODevice::WriteOnly) &&
+                out.write("Rider Number,First Name,Last Name,Team,Division,Zip Code\n007,Zo\xEB,"
+                          "\"O'Brien, Jr\",Oak Ridge,A,02134\n12,Al,Ames,Pine Hill,b,\n13,"
+                          "\"Jo \"\"JJ\"\"\",Lee,Oak Ridge,,\n") > 0);
+        if (file.endsWith("inline.xlsx") || file.endsWith("shared.xlsx"))
+            QVERIFY(writeRosterWorkbook(path, file == "inline.xlsx"));
+        out.close();
+        FrmTeamSelect* teams = openTeams();
+        teams->importFrom(path);
+        QWidget* preview = window("FrmImportRiders");
+        QVERIFY2(preview, qPrintable(program.presenter.lastText()));
+        QCOMPARE(control<QLabel>(preview, "LblCounts")->text(),
+                 "Riders to add: 3     New teams: 2     Rows refused: 0");
+        QVERIFY(click(preview, "CmdImportRiders"));
+        QCOMPARE(program.presenter.lastText(), "3 riders and 2 new teams were imported.");
+        QCOMPARE(storedRiders(), kRoster);
+        settle();
+        QCOMPARE(items(teams, "CbTeam"), (QStringList{"Oak Ridge (A)", "Pine Hill (B)"}));
+    }
+
+    void rosterImportStoresAllOrNothing() {
+        TestProgram program;
+        Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak Ridge', 'A')");
+        FrmTeamSelect* teams = openTeams();
+        const QString path = program.folder() + "/roster.csv";
+        const auto importing = [&](const QByteArray& bytes) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                return false;
+            file.close();
+            teams->importFrom(path);
+            return window("FrmImportRiders") != nullptr;
+        };
+        // A file that is not what its name says, and one without the needed headings.
+        QVERIFY(!importing("PK\x03\x04 not a workbook") &&
+                !importing(QByteArray("\x01\x00\x02", 3)));
+        QVERIFY(!importing("Number,Name\n1,Al Ames\n"));
+        QCOMPARE(program.presenter.texts().mid(0, 2).join('|').replace(path, "F"),
+                 "The file F cannot be read: it is damaged or not a spreadsheet. Nothing was "
+                 "imported.|The file F cannot be read: it is not a text file of rows. Nothing "
+                 "was imported.");
+        QVERIFY(program.presenter.lastText().startsWith("The file has no column headed First "
+                                                        "Name, Last Name, Team."));
+        // A failure in the middle of storing leaves everything as it was, and the preview open.
+        QVERIFY(importing(kRosterCsv));
+        Sql::run("CREATE TEMP TRIGGER Fails BEFORE INSERT ON TblPerson WHEN NEW.RiderNumber = '13'"
+                 " BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
+        QVERIFY(click(window("FrmImportRiders"), "CmdImportRiders"));
+        QVERIFY(program.presenter.lastText().contains("disk I/O error"));
+        QCOMPARE(stored("SELECT COUNT(*) || ' ' || (SELECT COUNT(*) FROM TblTeam) FROM TblPerson"),
+                 "0 1");
+        QCOMPARE(visibleWindows(), QStringList{"FrmImportRiders"});
+        Sql::run("DROP TRIGGER Fails");
+        // Cancel stores nothing; Import stores after a backup copy.
+        QVERIFY(click(window("FrmImportRiders"), "CmdCancel"));
+        settle();
+        QCOMPARE(count("SELECT COUNT(*) FROM TblPerson"), 0);
+        const int backups = QDir(program.folder() + "/Backups").entryList(QDir::Files).size();
+        QVERIFY(importing(kRosterCsv) && click(window("FrmImportRiders"), "CmdImportRiders"));
+        QCOMPARE(storedRiders(), kRoster);
+        QCOMPARE(QDir(program.folder() + "/Backups").entryList(QDir::Files).size(), backups + 1);
     }
 };
 

@@ -1,10 +1,12 @@
-// The rules of the core, without a window: the grids' geometry, the report layout and who
-// may ride the relay with whom.
+// The rules of the core, without a window: the grids' geometry, the report layout, who may ride
+// the relay with whom, and what a roster import makes of a file.
+#include "core/CsvText.h"
 #include "core/GridGeometry.h"
 #include "entries/EntryGrid.h"
 #include "entries/RelayRule.h"
 #include "placings/Standings.h"
 #include "reports/Reports.h"
+#include "riders/RosterImport.h"
 #include "support/TestDistrict.h"
 
 namespace {
@@ -213,6 +215,81 @@ private slots:
             pairs << p.RiderNumber + '+' + p.PartnerNumber + ' ' + p.PartnerFirst + ' ' +
                          p.PartnerLast;
         QCOMPARE(out.refusal.isEmpty() ? pairs.join(", ") : out.refusal, outcome);
+    }
+
+    void csvTextAsSpreadsheetsSaveIt_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("rows"); // fields joined by |, rows by /
+        QTest::newRow("byte order mark, semicolons")
+            << QByteArray("\xEF\xBB\xBFNumber;Name\r\n7;Zo\xC3\xAB\r\n") << "Number|Name/7|Zoë";
+        QTest::newRow("quoted separators, quotes and a line break")
+            << QByteArray("a,b\n\"1,2\",\"say \"\"hi\"\"\nthen\"\n") << "a|b/1,2|say \"hi\"\nthen";
+        QTest::newRow("Windows-1252")
+            << QByteArray("Name;Team\nJos\xE9;\x80 Club\n") << "Name|Team/José|€ Club";
+        QTest::newRow("more commas than semicolons") << QByteArray("a;b,c,d\n") << "a;b|c|d";
+        QTest::newRow("blank lines, empty fields, CR line ends")
+            << QByteArray("a,,c\n\n,,\r\nx\ry") << "a||c/||/x/y";
+    }
+    void csvTextAsSpreadsheetsSaveIt() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, rows);
+        QStringList read;
+        for (const QStringList& row : CsvText::parse(CsvText::decode(bytes)))
+            read << row.join('|');
+        QCOMPARE(read.join('/'), rows);
+    }
+
+    void rosterRowsAreAddedOrRefusedWithTheReason() {
+        // Each row of a file, and what becomes of it.
+        const QString tooLong(51, 'x');
+        const QVector<std::pair<QString, QString>> file = {
+            {" Back Number | first name |LAST NAME| Team | Division|ZIP CODE|Team", ""},
+            {"007|Zoë|Berg|oak ridge|D|02134|", "added Oak Ridge B"}, // its stored division
+            {"12|Al|Ames|Pine Hill||", "new Pine Hill C"}, // the division a later row gives
+            {"13|Bo|Cole|PINE HILL|c", "new Pine Hill C"},
+            {" | | | | ", ""}, // a blank row is left out
+            {"12|Cy|Dunn|Oak Ridge||", "Rider number 12 is also in row 3 above."},
+            {"A1|Di|Eck|Oak Ridge||", "Rider number A1 is already in the district."},
+            {"|Ed|Fay|Oak Ridge||", "No rider number."},
+            {"14||Gill|Oak Ridge||", "No first or last name."},
+            {"15|Flo|Hay|Elm Farm|E|", "Team \"Elm Farm\" is not in the district, and no division "
+                                       "A to D is given for it."},
+            {"16|Gus|Ives|Twin||", "2 teams in the district are named \"Twin\"."},
+            {"17|" + tooLong + "|Kay|Oak Ridge||", "The first name is longer than 50 characters."},
+            {"18|Hal|Jay|", "No team."},
+        };
+        QVector<QStringList> rows;
+        for (const auto& row : file)
+            rows << row.first.split('|');
+        RosterImport::District district{
+            {"a1"}, {{1, "Oak Ridge", "B"}, {2, "Twin", "A"}, {3, "twin", "C"}}};
+        const RosterImport::Headings columns = RosterImport::findColumns(rows.first());
+        QVERIFY(columns.missing.isEmpty());
+        const RosterImport::Plan plan = RosterImport::plan(rows, columns, district);
+        QStringList outcomes, expected;
+        for (const RosterImport::Line& line : plan.lines) {
+            const QString team =
+                line.cells[RosterImport::Team] + ' ' + line.cells[RosterImport::Division];
+            outcomes << QString::number(line.fileRow) + ' ' +
+                            (line.what == RosterImport::What::Added              ? "added " + team
+                             : line.what == RosterImport::What::AddedWithNewTeam ? "new " + team
+                                                                                 : line.reason);
+        }
+        for (int r = 1; r < file.size(); ++r)
+            if (!file[r].second.isEmpty())
+                expected << QString::number(r + 1) + ' ' + file[r].second;
+        QCOMPARE(outcomes, expected);
+        QCOMPARE(plan.newTeams.size(), 1);
+        const QVector<RiderStore::RosterRider> riders = plan.riders();
+        QCOMPARE(riders.size(), 3);
+        QVERIFY(riders[0].rider.Zip == "02134" && riders[0].rider.TeamCode == 1 &&
+                riders[2].newTeam == 0);
+
+        const QStringList few{"Number", " ", "First", "Last Name"};
+        QCOMPARE(RosterImport::missingHeadings(RosterImport::findColumns(few), few),
+                 "The file has no column headed First Name, Team. Its first row holds \"Number\", "
+                 "\"First\", \"Last Name\". The columns needed are Rider Number, First Name, Last "
+                 "Name and Team.");
     }
 };
 
