@@ -11,11 +11,15 @@ class QListWidget;
 class QPushButton;
 
 // Team Information: the hub for team and coach records. Lists every team and the coaches of
-// the chosen one, and opens the team and coach forms.
+// the chosen one, opens the team and coach forms, and exports the whole district.
 class FrmTeamSelect : public FormBase {
     Q_OBJECT
 public:
     FrmTeamSelect();
+
+    // Writes every record of the district to the workbook at `path`, a sheet a table, whole or
+    // not at all; when it cannot be written, the user is told why and false returned.
+    bool exportTo(const QString& path);
 
 protected:
     // Rebuilds both lists and chooses the current team again.
@@ -30,6 +34,7 @@ private slots:
     void CmdAddCoach_Click();
     void CmdEditCoach_Click();
     void CmdDeleteCoach_Click();
+    void CmdExport_Click();
 
 private:
     void FillCoachList();
@@ -46,6 +51,7 @@ private:
     QPushButton* CmdEditCoach;
     QPushButton* CmdAddCoach;
     QPushButton* CmdDeleteCoach;
+    QPushButton* CmdExport;
 
     // Line k of CbTeam is m_teamRows[k]; line k of LbCoaches is m_coachRows[k].
     QVector<TeamStore::Team> m_teamRows;
