@@ -42,8 +42,7 @@ QString failure(lxw_error error) {
 
 namespace Spreadsheet {
 
-Outcome write(const QString& path, const QString& sheet, const QStringList& headings,
-              const QVector<QVariantList>& rows) {
+Outcome writeWorkbook(const QString& path, const QVector<Sheet>& sheets) {
     // The library writes only to a named file: a scratch file beside the target, which goes
     // when this returns, read back and written whole.
     QTemporaryFile scratch(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".xlsx-XXXXXX")));
@@ -54,28 +53,38 @@ Outcome write(const QString& path, const QString& sheet, const QStringList& head
     lxw_workbook* book = workbook_new(QFile::encodeName(scratch.fileName()).constData());
     if (!book)
         return {failure(LXW_ERROR_CREATING_XLSX_FILE)};
-    lxw_worksheet* cells = workbook_add_worksheet(book, sheet.toUtf8().constData());
     lxw_format* bold = workbook_add_format(book);
     format_set_bold(bold);
-    lxw_error error = cells ? LXW_NO_ERROR : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    lxw_error error = LXW_NO_ERROR;
     const auto keep = [&error](lxw_error e) {
         if (error == LXW_NO_ERROR)
             error = e;
     };
-    for (int c = 0; cells && c < headings.size(); ++c)
-        keep(worksheet_write_string(cells, 0, lxw_col_t(c), headings.at(c).toUtf8().constData(),
-                                    bold));
-    for (int r = 0; cells && r < rows.size(); ++r) {
-        for (int c = 0; c < rows.at(r).size(); ++c) {
-            const QVariant& value = rows.at(r).at(c);
-            if (value.isNull())
-                continue;
-            if (isNumber(value))
-                keep(worksheet_write_number(cells, lxw_row_t(r + 1), lxw_col_t(c), value.toDouble(),
-                                            nullptr));
-            else
-                keep(worksheet_write_string(cells, lxw_row_t(r + 1), lxw_col_t(c),
-                                            value.toString().toUtf8().constData(), nullptr));
+    for (const Sheet& sheet : sheets) {
+        const QByteArray name = sheet.name.toUtf8();
+        // A name the library refuses (too long, a character it forbids, used twice) says so.
+        keep(workbook_validate_sheet_name(book, name.constData()));
+        lxw_worksheet* cells = workbook_add_worksheet(book, name.constData());
+        if (!cells) {
+            keep(LXW_ERROR_MEMORY_MALLOC_FAILED);
+            break;
+        }
+        for (int c = 0; c < sheet.headings.size(); ++c)
+            keep(worksheet_write_string(cells, 0, lxw_col_t(c),
+                                        sheet.headings.at(c).toUtf8().constData(), bold));
+        for (int r = 0; r < sheet.rows.size(); ++r) {
+            const QVariantList& row = sheet.rows.at(r);
+            for (int c = 0; c < row.size(); ++c) {
+                const QVariant& value = row.at(c);
+                if (value.isNull())
+                    continue;
+                if (isNumber(value))
+                    keep(worksheet_write_number(cells, lxw_row_t(r + 1), lxw_col_t(c),
+                                                value.toDouble(), nullptr));
+                else
+                    keep(worksheet_write_string(cells, lxw_row_t(r + 1), lxw_col_t(c),
+                                                value.toString().toUtf8().constData(), nullptr));
+            }
         }
     }
     errno = 0;
@@ -89,6 +98,11 @@ Outcome write(const QString& path, const QString& sheet, const QStringList& head
     if (written.error() != QFileDevice::NoError)
         return {written.errorString()};
     return WholeFile::write(path, bytes);
+}
+
+Outcome write(const QString& path, const QString& sheet, const QStringList& headings,
+              const QVector<QVariantList>& rows) {
+    return writeWorkbook(path, {Sheet{sheet, headings, rows}});
 }
 
 } // namespace Spreadsheet

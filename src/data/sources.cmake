@@ -10,6 +10,7 @@ list(APPEND COLTS_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/WholeFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Journal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClassTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DistrictTables.cpp
 )
 # The spreadsheet writer and reader need libxlsxwriter and liborcus, which only the UI library
 # links.

@@ -1,5 +1,8 @@
 #include "teams/FrmTeamSelect.h"
 
+#include "core/AppState.h"
+#include "data/DistrictTables.h"
+#include "data/Spreadsheet.h"
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
 #include "forms/Messages.h"
@@ -8,10 +11,13 @@
 #include "teams/FrmTeam.h"
 
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -35,6 +41,7 @@ FrmTeamSelect::FrmTeamSelect()
     CmdAddCoach = button(this, "CmdAddCoach", "Add Coach", 6960, 3600, 1095, 375);
     CmdDeleteCoach = button(this, "CmdDeleteCoach", "Delete Coach", 6960, 4080, 1095, 375);
     CmdImport = button(this, "CmdImport", "Import Riders...", 360, 3600, 1335, 375);
+    CmdExport = button(this, "CmdExport", "Export District...", 360, 4080, 1335, 375);
 
     tabOrder({{0, LblTitle},
               {1, CbTeam},
@@ -48,7 +55,8 @@ FrmTeamSelect::FrmTeamSelect()
               {9, CmdDeleteCoach},
               {10, CmdDeleteTeam},
               {11, LblCurrentTeam},
-              {12, CmdImport}});
+              {12, CmdImport},
+              {13, CmdExport}});
 
     // Only a line chosen from the list changes the team; typing in the text part does not.
     connect(CbTeam, &QComboBox::activated, this, &FrmTeamSelect::CbTeam_Click);
@@ -60,6 +68,7 @@ FrmTeamSelect::FrmTeamSelect()
     connect(CmdEditCoach, &QPushButton::clicked, this, &FrmTeamSelect::CmdEditCoach_Click);
     connect(CmdDeleteCoach, &QPushButton::clicked, this, &FrmTeamSelect::CmdDeleteCoach_Click);
     connect(CmdImport, &QPushButton::clicked, this, &FrmTeamSelect::CmdImport_Click);
+    connect(CmdExport, &QPushButton::clicked, this, &FrmTeamSelect::CmdExport_Click);
 
     centre();
     CbTeam->setFocus();
@@ -203,4 +212,29 @@ void FrmTeamSelect::importFrom(const QString& path) {
         openScreen(form);
     else
         delete form;
+}
+
+bool FrmTeamSelect::exportTo(const QString& path) {
+    QVector<Sheet> sheets;
+    if (!Controls::guarded([&] { sheets = DistrictTables::read(); }))
+        return false;
+    const Outcome written = Spreadsheet::writeWorkbook(path, sheets);
+    if (!written.ok())
+        Messages::notice(QStringLiteral("The file \"%1\" could not be saved: %2.")
+                             .arg(QDir::toNativeSeparators(path), written.failure));
+    return written.ok();
+}
+
+void FrmTeamSelect::CmdExport_Click() {
+    // The district number as typed may hold characters no file name may.
+    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|]"));
+    const QString name = QStringLiteral("District %1 %2.xlsx")
+                             .arg(AppState::DistrictNum, QDate::currentDate().toString(Qt::ISODate))
+                             .replace(forbidden, QStringLiteral("-"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export District"),
+                                                      QDir(folder).filePath(name),
+                                                      QStringLiteral("Excel workbooks (*.xlsx)"));
+    if (!path.isEmpty())
+        exportTo(path);
 }

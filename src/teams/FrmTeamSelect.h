@@ -11,13 +11,17 @@ class QListWidget;
 class QPushButton;
 
 // Team Information: the hub for team and coach records. Lists every team and the coaches of
-// the chosen one, and opens the team and coach forms.
+// the chosen one, opens the team and coach forms, and exports the whole district.
 class FrmTeamSelect : public FormBase {
     Q_OBJECT
 public:
     FrmTeamSelect();
     // Opens the preview of importing the riders of the roster at `path`.
     void importFrom(const QString& path);
+
+    // Writes every record of the district to the workbook at `path`, a sheet a table, whole or
+    // not at all; when it cannot be written, the user is told why and false returned.
+    bool exportTo(const QString& path);
 
 protected:
     // Rebuilds both lists and chooses the current team again.
@@ -33,6 +37,7 @@ private slots:
     void CmdEditCoach_Click();
     void CmdDeleteCoach_Click();
     void CmdImport_Click();
+    void CmdExport_Click();
 
 private:
     void FillCoachList();
@@ -50,6 +55,7 @@ private:
     QPushButton* CmdAddCoach;
     QPushButton* CmdDeleteCoach;
     QPushButton* CmdImport;
+    QPushButton* CmdExport;
 
     // Line k of CbTeam is m_teamRows[k]; line k of LbCoaches is m_coachRows[k].
     QVector<TeamStore::Team> m_teamRows;

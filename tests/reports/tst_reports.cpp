@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 
 namespace {
@@ -17,14 +16,6 @@ QStringList fieldOf(const QVector<Report::Row>& rows, const char* column) {
     for (const Report::Row& row : rows)
         out << row.value(column).toString();
     return out;
-}
-
-// What a command prints.
-QString output(const QString& command, const QStringList& arguments) {
-    QProcess run;
-    run.start(command, arguments);
-    run.waitForFinished();
-    return QString::fromUtf8(run.readAllStandardOutput());
 }
 
 QPrintPreviewWidget* preview(Reports::Kind kind) {

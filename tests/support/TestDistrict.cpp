@@ -1,5 +1,6 @@
 #include "support/TestDistrict.h"
 
+#include <QProcess>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -78,4 +79,11 @@ QString stored(const QString& sql, const QVariantList& values) {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString output(const QString& command, const QStringList& arguments) {
+    QProcess run;
+    run.start(command, arguments);
+    run.waitForFinished();
+    return QString::fromUtf8(run.readAllStandardOutput());
 }

@@ -83,3 +83,5 @@ inline int count(const QString& sql, const QVariantList& values = {}) {
 }
 // A file's bytes; none when it cannot be read.
 QByteArray fileBytes(const QString& path);
+// What a command prints.
+QString output(const QString& command, const QStringList& arguments);

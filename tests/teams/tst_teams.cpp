@@ -2,6 +2,10 @@
 // would: choosing list lines, typing, clicking buttons and answering the boxes.
 #include "support/TestProgram.h"
 
+#include "teams/FrmTeamSelect.h"
+
+#include <QStandardPaths>
+
 namespace {
 
 const QString kApp = Texts::kAppTitle + ": ";
@@ -33,6 +37,27 @@ void chooseTeam(QWidget* select, int line) {
     control<QComboBox>(select, "CbTeam")->setCurrentIndex(line);
     emit control<QComboBox>(select, "CbTeam")->activated(line);
     settle();
+}
+
+// The cells of sheet `number` of the workbook at `path` that hold something: "A2 007" for
+// text, "I2 =6" for a number.
+QStringList cells(const QString& path, int number) {
+    static const QRegularExpression text(R"(<t[^>]*>([^<]*)</t>)");
+    static const QRegularExpression cell(
+        "<c r=\"(\\w+)\"(?: s=\"\\d+\")?( t=\"s\")?><v>([^<]*)</v>");
+    QStringList strings;
+    for (auto m = text.globalMatch(output("unzip", {"-p", path, "xl/sharedStrings.xml"}));
+         m.hasNext();)
+        strings << m.next().captured(1);
+    QStringList out;
+    const QString sheet = QStringLiteral("xl/worksheets/sheet%1.xml").arg(number);
+    for (auto m = cell.globalMatch(output("unzip", {"-p", path, sheet})); m.hasNext();) {
+        const QRegularExpressionMatch c = m.next();
+        out << c.captured(1) + (c.captured(2).isEmpty()
+                                    ? " =" + c.captured(3)
+                                    : " " + strings.value(c.captured(3).toInt()));
+    }
+    return out;
 }
 
 } // namespace
@@ -105,6 +130,44 @@ private slots:
                  (deleted ? QStringList{kTeams[0], kTeams[2], kTeams[3]} : kTeams));
         QCOMPARE(control<QLabel>(select, "LblCurrentTeam")->text(), deleted ? "" : "Oak Ridge");
         QCOMPARE(items(select, "LbCoaches"), deleted ? QStringList() : kOakCoaches);
+    }
+
+    // The whole district in one workbook, a sheet a table: rider numbers stay text, a rider
+    // whose team is gone still appears, and a file that cannot be written says why.
+    void exportWritesTheWholeDistrictOrSaysWhy() {
+        TestProgram program;
+        auto* select = qobject_cast<FrmTeamSelect*>(openDistrict());
+        QVERIFY(select);
+        Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, TeamCode) VALUES"
+                 " ('007', 'Ann', 1), (12, 'Bo', 9)");
+        Sql::run("INSERT INTO TblEntry (ClassNumber, Week, RiderNumber) VALUES (18, 1, '007')");
+        Sql::run("INSERT INTO TblPairing (Week, RiderNumber, PartnerNumber) VALUES (1, '007', 12)");
+        Sql::run("INSERT INTO TblPlacing (ClassNumber, Ring, Week, Place, RiderNumber, Points)"
+                 " VALUES (18, 2, 1, 1, '007', 6)");
+        QVERIFY(!select->exportTo(program.folder() + "/no such folder/district.xlsx"));
+        QCOMPARE(program.presenter.texts(), QStringList{"The file \"" + program.folder() +
+                                                        "/no such folder/district.xlsx\" could not "
+                                                        "be saved: No such file or directory."});
+        const QString xlsx = program.folder() + "/district.xlsx";
+        QVERIFY(select->exportTo(xlsx));
+        QCOMPARE(program.presenter.shown.size(), 1);
+        if (QStandardPaths::findExecutable("unzip").isEmpty())
+            QSKIP("unzip is not installed");
+        QStringList names;
+        static const QRegularExpression sheet("<sheet name=\"([^\"]*)\"");
+        for (auto m = sheet.globalMatch(output("unzip", {"-p", xlsx, "xl/workbook.xml"}));
+             m.hasNext();)
+            names << m.next().captured(1);
+        QCOMPARE(names, (QStringList{"Teams", "Coaches", "Riders", "Ring Assignments", "Entries",
+                                     "Relay Pairs", "Placings"}));
+        // The headings the rider import reads, then the riders by number.
+        QCOMPARE(cells(xlsx, 3),
+                 (QStringList{"A1 Rider Number", "B1 First Name", "C1 Last Name", "D1 Address",
+                              "E1 City", "F1 Zip", "G1 Team", "H1 Division", "A2 007", "B2 Ann",
+                              "G2 Oak Ridge", "H2 C", "A3 12", "B3 Bo"}));
+        QCOMPARE(cells(xlsx, 7).mid(9),
+                 (QStringList{"A2 =1", "B2 =2", "C2 =18", "D2 Two-Person Relay", "E2 =1", "F2 007",
+                              "G2 Ann", "I2 =6"}));
     }
 
     void formKeepsWhatWasTypedUntilSavedOrCancelled_data() {
