@@ -1,12 +1,15 @@
 // coltstracker-bench-screens FOLDER [--runs N]: times the meet-day screens on the database of
 // a program folder (made with coltstracker-district): opening each (built, filled and shown),
-// one step of its scroll bar, and for the class entry grid a box click and Submit. Prints the
-// median of each in ms. Runs offscreen unless told otherwise.
+// one step of its scroll bar, for the class entry grid a box click and Submit, and the preview
+// and Import of a roster of 3,000 riders. Prints the median of each in ms. Runs offscreen unless
+// told otherwise.
 #include "BenchSupport.h"
 #include "core/AppState.h"
 #include "data/ClassTable.h"
 #include "data/DatabaseFile.h"
+#include "data/Spreadsheet.h"
 #include "data/Sql.h"
+#include "data/WholeFile.h"
 #include "entries/EntryStore.h"
 #include "entries/frmClassAssignments.h"
 #include "forms/Fonts.h"
@@ -14,6 +17,7 @@
 #include "placings/FrmPlaceAssign.h"
 #include "placings/FrmPointStanding.h"
 #include "placings/PlacingStore.h"
+#include "riders/FrmImportRiders.h"
 #include "rings/FrmRingAssign.h"
 #include "rings/RingStore.h"
 #include "teams/TeamStore.h"
@@ -27,6 +31,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -142,73 +147,148 @@ int main(int argc, char* argv[]) {
         placingSubmit << msSince(timer);
         delete guard.data();
     }
-    Messages::setPresenter(nullptr);
 
-    // The point standings of meet 1: open, and steps of the vertical scroll bar.
-    QVector<double> standingsOpen, standingsStep;
-    for (int k = 0; k < runs; ++k) {
-        QElapsedTimer timer;
-        timer.start();
-        auto* form = new FrmPointStanding;
-        if (!form->InitializeForm(1)) {
-            delete form;
-            break;
-        }
-        form->show();
-        QApplication::processEvents();
-        standingsOpen << msSince(timer);
-        auto* bar = form->findChild<QScrollBar*>(QStringLiteral("Chbvscroll"));
-        for (int s = 0; s < 10 && bar->isVisible() && bar->value() < bar->maximum(); ++s) {
-            timer.restart();
-            bar->setValue(bar->value() + 1);
-            QApplication::processEvents();
-            standingsStep << msSince(timer);
-        }
-        delete form;
+    // A roster of 3,000 new riders of the district's teams (those of a name of their own), as
+    // CSV and as a workbook: its preview (read, checked, shown), and Import (the backup copy
+    // and the store). The riders go again after each run.
+    QVector<TeamStore::Team> named;
+    QHash<QString, int> names;
+    const QVector<TeamStore::Team> allTeams = TeamStore::teams();
+    for (const TeamStore::Team& team : allTeams)
+        ++names[team.TeamName.toLower()];
+    for (const TeamStore::Team& team : allTeams)
+        if (names.value(team.TeamName.toLower()) == 1)
+            named << team;
+    const QStringList headings{"Rider Number", "First Name", "Last Name", "Address",
+                               "City",         "Zip",        "Team",      "Division"};
+    QVector<QVariantList> roster;
+    QByteArray csv = headings.join(',').toUtf8() + "\r\n";
+    for (int i = 0; i < 3000; ++i) {
+        const TeamStore::Team& team = named.at(i % named.size());
+        roster << QVariantList{QStringLiteral("N%1").arg(i),
+                               "Ava",
+                               QStringLiteral("Berg%1").arg(i),
+                               "1 Mill Rd",
+                               "Salem",
+                               "02134",
+                               team.TeamName,
+                               team.Division};
+        QStringList fields;
+        for (const QVariant& v : roster.last())
+            fields << v.toString();
+        csv += fields.join(',').toUtf8() + "\r\n";
     }
-
-    // The bare queries each screen runs, for comparison with the whole opening.
-    const double ringQueries = BenchSupport::timed(runs, [] {
-        TeamStore::teamsByDivision();
-        RingStore::assignments(1);
-    });
-    const double gridQueries = BenchSupport::timed(runs, [&] {
-        ClassTable::classes();
-        TeamStore::findTeam(biggest->first);
-        EntryStore::riders(biggest->first);
-        EntryStore::entries(biggest->first, 1);
-        EntryStore::pairings(biggest->first, 1);
-    });
-    const double placingQueries = BenchSupport::timed(runs, [&] {
-        ClassTable::classes();
-        PlacingStore::offered(crowdedRun);
-        PlacingStore::placings(crowdedRun);
-    });
-    const double standingsQueries = BenchSupport::timed(runs, [] {
-        ClassTable::classes();
-        TeamStore::teamsByDivision();
-        PlacingStore::placingsWithTeams(1);
-    });
-    const auto row = [](const QString& screen, double opened, double queries, const QString& more) {
-        std::printf("| %s | %.1f ms | %.1f ms | %.0fx | %s |\n", qPrintable(screen), opened,
-                    queries, queries > 0 ? opened / queries : 0.0, qPrintable(more));
+    QTemporaryDir rosterFolder;
+    const QString csvPath = rosterFolder.filePath("roster.csv");
+    const QString xlsxPath = rosterFolder.filePath("roster.xlsx");
+    if (!WholeFile::write(csvPath, csv).ok() ||
+        !Spreadsheet::write(xlsxPath, "Riders", headings, roster).ok())
+        return 1;
+    struct Import {
+        QString file;
+        double preview = 0, stored = 0;
+        int added = 0;
     };
-    std::printf("| screen (median of %d runs) | opened: built, filled, shown | its bare queries "
-                "| ratio | more |\n|---|---|---|---|---|\n",
-                runs);
-    row(QStringLiteral("ring assignments, %1 teams").arg(TeamStore::teams().size()),
-        BenchSupport::median(open), ringQueries,
-        QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(step), 0, 'f', 2));
-    row(QStringLiteral("class entry grid, %1 riders").arg(biggest->second),
-        BenchSupport::median(gridOpen), gridQueries,
-        QStringLiteral("box click %1 ms, Submit %2 ms")
-            .arg(BenchSupport::median(boxClick), 0, 'f', 2)
-            .arg(BenchSupport::median(submit), 0, 'f', 1));
-    row(QStringLiteral("placing entry, %1 riders offered").arg((*crowded)[3]),
-        BenchSupport::median(placingOpen), placingQueries,
-        QStringLiteral("Submit %1 ms").arg(BenchSupport::median(placingSubmit), 0, 'f', 1));
-    row(QStringLiteral("point standings"), BenchSupport::median(standingsOpen), standingsQueries,
-        QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(standingsStep), 0, 'f', 2));
-    std::printf("| peak memory of this run | %s | | | |\n", qPrintable(BenchSupport::peakMemory()));
-    return 0;
+    QVector<Import> imports{{csvPath}, {xlsxPath}};
+    for (Import& import : imports) {
+        QVector<double> preview, stored;
+        for (int k = 0; k < runs; ++k) {
+            QElapsedTimer timer;
+            timer.start();
+            auto* form = new FrmImportRiders;
+            if (!form->InitializeForm(import.file))
+                return 1;
+            form->show();
+            QApplication::processEvents();
+            preview << msSince(timer);
+            timer.restart();
+            form->findChild<QPushButton*>(QStringLiteral("CmdImportRiders"))->click();
+            QApplication::processEvents();
+            stored << msSince(timer);
+            import.added = Sql::first<int>("SELECT COUNT(*) FROM TblPerson WHERE RiderNumber"
+                                           " LIKE 'N%'", {}, [](const QSqlQuery& q) {
+                               return q.value(0).toInt();
+        }).value_or(0);
+        Sql::run("DELETE FROM TblPerson WHERE RiderNumber LIKE 'N%'");
+    }
+    import.preview = BenchSupport::median(preview);
+    import.stored = BenchSupport::median(stored);
+}
+Messages::setPresenter(nullptr);
+
+// The point standings of meet 1: open, and steps of the vertical scroll bar.
+QVector<double> standingsOpen, standingsStep;
+for (int k = 0; k < runs; ++k) {
+    QElapsedTimer timer;
+    timer.start();
+    auto* form = new FrmPointStanding;
+    if (!form->InitializeForm(1)) {
+        delete form;
+        break;
+    }
+    form->show();
+    QApplication::processEvents();
+    standingsOpen << msSince(timer);
+    auto* bar = form->findChild<QScrollBar*>(QStringLiteral("Chbvscroll"));
+    for (int s = 0; s < 10 && bar->isVisible() && bar->value() < bar->maximum(); ++s) {
+        timer.restart();
+        bar->setValue(bar->value() + 1);
+        QApplication::processEvents();
+        standingsStep << msSince(timer);
+    }
+    delete form;
+}
+
+// The bare queries each screen runs, for comparison with the whole opening.
+const double ringQueries = BenchSupport::timed(runs, [] {
+    TeamStore::teamsByDivision();
+    RingStore::assignments(1);
+});
+const double gridQueries = BenchSupport::timed(runs, [&] {
+    ClassTable::classes();
+    TeamStore::findTeam(biggest->first);
+    EntryStore::riders(biggest->first);
+    EntryStore::entries(biggest->first, 1);
+    EntryStore::pairings(biggest->first, 1);
+});
+const double placingQueries = BenchSupport::timed(runs, [&] {
+    ClassTable::classes();
+    PlacingStore::offered(crowdedRun);
+    PlacingStore::placings(crowdedRun);
+});
+const double standingsQueries = BenchSupport::timed(runs, [] {
+    ClassTable::classes();
+    TeamStore::teamsByDivision();
+    PlacingStore::placingsWithTeams(1);
+});
+const auto row = [](const QString& screen, double opened, double queries, const QString& more) {
+    const QString bare =
+        queries > 0
+            ? QStringLiteral("%1 ms | %2x").arg(queries, 0, 'f', 1).arg(opened / queries, 0, 'f', 0)
+            : QStringLiteral("| "); // no bare queries to set beside
+    std::printf("| %s | %.1f ms | %s | %s |\n", qPrintable(screen), opened, qPrintable(bare),
+                qPrintable(more));
+};
+std::printf("| screen (median of %d runs) | opened: built, filled, shown | its bare queries "
+            "| ratio | more |\n|---|---|---|---|---|\n",
+            runs);
+row(QStringLiteral("ring assignments, %1 teams").arg(TeamStore::teams().size()),
+    BenchSupport::median(open), ringQueries,
+    QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(step), 0, 'f', 2));
+row(QStringLiteral("class entry grid, %1 riders").arg(biggest->second),
+    BenchSupport::median(gridOpen), gridQueries,
+    QStringLiteral("box click %1 ms, Submit %2 ms")
+        .arg(BenchSupport::median(boxClick), 0, 'f', 2)
+        .arg(BenchSupport::median(submit), 0, 'f', 1));
+row(QStringLiteral("placing entry, %1 riders offered").arg((*crowded)[3]),
+    BenchSupport::median(placingOpen), placingQueries,
+    QStringLiteral("Submit %1 ms").arg(BenchSupport::median(placingSubmit), 0, 'f', 1));
+row(QStringLiteral("point standings"), BenchSupport::median(standingsOpen), standingsQueries,
+    QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(standingsStep), 0, 'f', 2));
+row(QStringLiteral("roster import preview, %1 riders from CSV").arg(imports[0].added),
+    imports[0].preview, 0, QStringLiteral("Import %1 ms").arg(imports[0].stored, 0, 'f', 1));
+row(QStringLiteral("roster import preview, %1 riders from .xlsx").arg(imports[1].added),
+    imports[1].preview, 0, QStringLiteral("Import %1 ms").arg(imports[1].stored, 0, 'f', 1));
+std::printf("| peak memory of this run | %s | | | |\n", qPrintable(BenchSupport::peakMemory()));
+return 0;
 }

@@ -9,6 +9,7 @@
 #include "data/Backups.h"
 #include "data/DatabaseFile.h"
 #include "data/Sql.h"
+#include "data/WholeFile.h"
 #include "entries/FrmEntries.h"
 #include "entries/frmClassAssignments.h"
 #include "forms/Fonts.h"
@@ -18,6 +19,7 @@
 #include "placings/FrmPointStanding.h"
 #include "reports/FrmDataReports.h"
 #include "reports/ReportWindow.h"
+#include "riders/FrmImportRiders.h"
 #include "riders/FrmRiderSearch.h"
 #include "rings/FrmRingAssign.h"
 #include "teams/FrmTeamSelect.h"
@@ -29,6 +31,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QSqlQuery>
 #include <cstdio>
 
 namespace {
@@ -149,5 +152,26 @@ int main(int argc, char* argv[]) {
     main->show();
     child<QAbstractButton>(main, "CmdMeetResults")->click();
     shoot(ReportWindow::find(Reports::Kind::MeetResults), "17-meet-results.png");
+    // A roster with riders to add, a new team, and rows refused.
+    const QString team =
+        Sql::first<QString>("SELECT TeamName FROM TblTeam ORDER BY TeamName", {},
+                            [](const QSqlQuery& q) { return q.value(0).toString(); })
+            .value_or(QString());
+    const QString taken =
+        Sql::first<QString>("SELECT RiderNumber FROM TblPerson ORDER BY rowid", {},
+                            [](const QSqlQuery& q) { return q.value(0).toString(); })
+            .value_or(QString());
+    const QString roster =
+        QStringLiteral("Rider Number,First Name,Last Name,Team,Division\n901,Ava,Berg,%1,\n"
+                       "902,Ben,Cole,Willow Creek,B\n903,Cara,Dunn,Willow Creek,\n%2,Dan,Eck,%1,\n"
+                       "904,,Fay,%1,\n905,Gus,Hay,Elm Farm,\n902,Ivy,Lowe,%1,\n906,Jo,Moss,%1,\n")
+            .arg(team, taken);
+    const QString rosterPath = QDir(args.at(1)).filePath(QStringLiteral("roster.csv"));
+    if (!WholeFile::write(rosterPath, roster.toUtf8()).ok())
+        return 1;
+    auto* import = new FrmImportRiders;
+    if (!import->InitializeForm(rosterPath))
+        return 1;
+    shoot(import, "18-import.png");
     return 0;
 }

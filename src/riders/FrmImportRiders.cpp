@@ -53,6 +53,7 @@ FrmImportRiders::FrmImportRiders()
     GrdRows->setGeometry(Twips::rect(240, 780, 10320, 5700));
     GrdRows->setHorizontalHeaderLabels(kColumnTitles);
     GrdRows->verticalHeader()->hide();
+    GrdRows->verticalHeader()->setDefaultSectionSize(Twips::toPixels(285));
     GrdRows->horizontalHeader()->setStretchLastSection(true);
     GrdRows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GrdRows->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -125,6 +126,7 @@ bool FrmImportRiders::InitializeForm(const QString& path) {
                                  : QColor();
         for (int c = 0; c < texts.size(); ++c) {
             auto* item = new QTableWidgetItem(texts.at(c));
+            item->setToolTip(texts.at(c)); // the whole of a text the column cuts short
             if (shade.isValid())
                 item->setBackground(shade);
             GrdRows->setItem(r, c, item);

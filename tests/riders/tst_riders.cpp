@@ -4,6 +4,7 @@
 #include "teams/FrmTeamSelect.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <xlsxwriter.h>
 
 namespace {
@@ -338,6 +339,27 @@ private slots:
         QVERIFY(importing(kRosterCsv) && click(window("FrmImportRiders"), "CmdImportRiders"));
         QCOMPARE(storedRiders(), kRoster);
         QCOMPARE(QDir(program.folder() + "/Backups").entryList(QDir::Files).size(), backups + 1);
+    }
+
+    void anExportedDistrictImportsIntoAnEmptyOne() {
+        QTemporaryDir kept;
+        const QString path = kept.filePath("district.xlsx");
+        QString riders;
+        {
+            TestProgram program;
+            Sql::run("INSERT INTO TblTeam (TeamCode, TeamName, Division) VALUES (1, 'Oak Ridge',"
+                     " 'A'), (2, 'Pine Hill', 'C')");
+            Sql::run("INSERT INTO TblPerson (RiderNumber, FirstName, LastName, Zip, TeamCode)"
+                     " VALUES ('007', 'Zoë', 'Berg', '02134', 1), ('12', 'Al', 'Ames', NULL, 2)");
+            riders = storedRiders();
+            QVERIFY(openTeams()->exportTo(path));
+        }
+        TestProgram program;
+        openTeams()->importFrom(path);
+        QWidget* preview = window("FrmImportRiders");
+        QVERIFY(preview && control<QLabel>(preview, "LblFile")->text().endsWith("sheet Riders"));
+        QVERIFY(click(preview, "CmdImportRiders"));
+        QCOMPARE(storedRiders(), riders);
     }
 };
 
