@@ -197,7 +197,9 @@ SheetFile::Read readWithLibrary(const QString& path, bool openDocument) {
         else
             orcus::orcus_xlsx(&book).read_file(name);
     } catch (const std::exception& e) {
-        return {{}, QString::fromLocal8Bit(e.what())};
+        return {{},
+                QStringLiteral("it is damaged or not a spreadsheet (%1)")
+                    .arg(QString::fromLocal8Bit(e.what()))};
     }
     SheetFile::Read read;
     for (const auto& sheet : book.sheets)
@@ -308,8 +310,9 @@ QVector<QStringList> worksheetRows(const QByteArray& part, const QStringList& st
 
 // The workbook's sheets read from its parts here, where the library cannot be trusted with
 // them: it reads nothing of a sheet named by an absolute path and leaves inline strings empty,
-// and both are what common writers of rosters produce. Empty where the library reads it well.
-std::optional<SheetFile::Read> readPackage(const Package& package) {
+// and both are what common writers of rosters produce. Empty where the library reads it well,
+// unless `always`.
+std::optional<SheetFile::Read> readPackage(const Package& package, bool always) {
     const QString workbook =
         Package::partOfType(package.relationships(QString()), u"/officeDocument");
     const QHash<QString, Package::Relationship> targets = package.relationships(workbook);
@@ -324,19 +327,18 @@ std::optional<SheetFile::Read> readPackage(const Package& package) {
         xml.readNext();
         if (!xml.isStartElement() || xml.name() != u"sheet")
             continue;
-        const Package::Relationship target = targets.value(
-            xml.attributes()
-                .value(QStringLiteral(
-                           "http://schemas.openxmlformats.org/officeDocument/2006/relationships"),
-                       QStringLiteral("id"))
-                .toString());
+        QString id; // r:id, in whichever namespace the relationships have
+        for (const QXmlStreamAttribute& a : xml.attributes())
+            if (a.name() == u"id" && !a.namespaceUri().isEmpty())
+                id = a.value().toString();
+        const Package::Relationship target = targets.value(id);
         found.push_back({xml.attributes().value("name").toString(), package.part(target.part)});
         ownReading = ownReading || target.target.startsWith(u'/') ||
                      found.last().part.contains("\"inlineStr\"");
     }
     if (xml.hasError() || found.isEmpty())
         return SheetFile::Read{{}, QStringLiteral("it holds no worksheet")};
-    if (!ownReading)
+    if (!ownReading && !always)
         return std::nullopt;
     const QStringList strings =
         sharedStrings(package.part(Package::partOfType(targets, u"/sharedStrings")));
@@ -363,6 +365,10 @@ Read read(const QString& path) {
     const QByteArray start = file.peek(4);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (!start.startsWith("PK\x03\x04")) {
+        if (suffix == u"xls")
+            return {{},
+                    QStringLiteral("it is a workbook of an older Excel (.xls); save it as an "
+                                   "Excel workbook (.xlsx) or as CSV, and import that")};
         if (suffix == u"xlsx" || suffix == u"ods")
             return {{}, QStringLiteral("it is not a spreadsheet of its kind")};
         const QByteArray bytes = file.readAll();
@@ -378,9 +384,14 @@ Read read(const QString& path) {
         return {{}, QStringLiteral("it is damaged or not a spreadsheet")};
     if (!package.part(QStringLiteral("content.xml")).isEmpty())
         return readWithLibrary(path, true);
-    if (std::optional<Read> own = readPackage(package))
+    if (std::optional<Read> own = readPackage(package, false))
         return *own;
-    return readWithLibrary(path, false);
+    const Read read = readWithLibrary(path, false);
+    if (read.failure.isEmpty())
+        return read;
+    // What the library refuses may still be read here; if not, the library's reason holds.
+    const std::optional<Read> own = readPackage(package, true);
+    return own && own->failure.isEmpty() ? *own : read;
 }
 
 } // namespace SheetFile
