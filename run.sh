@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, puts the program into ~/ColtsTracker and starts it there.
+# Installs what is missing, builds the program, puts it into ~/ColtsTracker and starts it there.
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
 folder="$HOME/ColtsTracker"
-"$top/scripts/setup.sh"
-"$top/scripts/build.sh"
+"$top/scripts/program-folder.sh" "$folder"
+"$top/scripts/setup.sh" program
+COLTS_TARGETS="coltstracker coltstracker-makedb coltstracker-labels" "$top/scripts/build.sh"
 "$top/scripts/install.sh" "$folder"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display: start ColtsTracker under a virtual one with: xvfb-run -a -s '-screen 0 1280x1024x24' $folder/coltstracker"
+    cat >&2 <<MESSAGE
+ColtsTracker is installed in $folder. It is a desktop program: start it from the desktop
+menu (ColtsTracker), or from a terminal in a desktop session with $folder/coltstracker
+MESSAGE
     exit 1
 fi
 exec "$folder/coltstracker"

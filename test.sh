@@ -5,7 +5,7 @@
 # COLTS_SANITIZE=0 ./test.sh leaves out the last stage.
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
-"$top/scripts/setup.sh"
+"$top/scripts/setup.sh" tests
 
 stage() { printf '\n== %s\n' "$*"; }
 failed=()

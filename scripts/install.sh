@@ -5,8 +5,10 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 folder=${1:-"$HOME/ColtsTracker"}
+"$top/scripts/program-folder.sh" "$folder"
 mkdir -p "$folder"
-install -m 755 "$top/build/coltstracker" "$folder/coltstracker.new"
+# The program without its debugging information.
+install -s -m 755 "$top/build/coltstracker" "$folder/coltstracker.new"
 mv -f "$folder/coltstracker.new" "$folder/coltstracker"
 "$top/build/tools/coltstracker-makedb" "$folder"
 log=$(mktemp)

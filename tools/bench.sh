@@ -7,7 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-9}
-"$top/scripts/setup.sh"
+"$top/scripts/setup.sh" tests
 if ! command -v xdotool >/dev/null; then
     sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get install -y -qq --no-install-recommends xdotool >/dev/null

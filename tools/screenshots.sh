@@ -6,7 +6,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-"$top/docs/guide"}
 size=${2:-1024x768}
-"$top/scripts/setup.sh"
+"$top/scripts/setup.sh" tests
 "$top/scripts/build.sh" >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

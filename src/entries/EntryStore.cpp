@@ -25,11 +25,13 @@ QVector<Rider> riders(qint32 teamCode) {
 
 QVector<Entry> entries(qint32 teamCode, qint16 week) {
     return Sql::rows<Entry>(
-        "SELECT TblEntry.ClassNumber, TblPerson.RiderNumber FROM TblEntry"
-        " INNER JOIN TblPerson ON TblEntry.RiderNumber = TblPerson.RiderNumber"
-        " WHERE TblEntry.Week = ? AND TblPerson.TeamCode = ?"
+        // From the team's riders to their entries (CROSS JOIN keeps that order): the cost is
+        // the team's, not the meet's.
+        "SELECT TblEntry.ClassNumber, TblPerson.RiderNumber FROM TblPerson"
+        " CROSS JOIN TblEntry ON TblEntry.RiderNumber = TblPerson.RiderNumber"
+        " WHERE TblPerson.TeamCode = ? AND TblEntry.Week = ?"
         " ORDER BY TblEntry.RiderNumber, TblEntry.ClassNumber",
-        {week, teamCode}, [](const QSqlQuery& q) {
+        {teamCode, week}, [](const QSqlQuery& q) {
             return Entry{Sql::text(q, "RiderNumber"), q.value("ClassNumber").toInt()};
         });
 }
@@ -37,10 +39,10 @@ QVector<Entry> entries(qint32 teamCode, qint16 week) {
 QVector<Pairing> pairings(qint32 teamCode, qint16 week) {
     return Sql::rows<Pairing>(
         "SELECT TblPerson.RiderNumber, TblPairing.PartnerNumber, TblPairing.PartnerFirst,"
-        " TblPairing.PartnerLast FROM TblPairing"
-        " INNER JOIN TblPerson ON TblPairing.RiderNumber = TblPerson.RiderNumber"
-        " WHERE TblPairing.Week = ? AND TblPerson.TeamCode = ? ORDER BY TblPairing.rowid",
-        {week, teamCode}, [](const QSqlQuery& q) {
+        " TblPairing.PartnerLast FROM TblPerson"
+        " CROSS JOIN TblPairing ON TblPairing.RiderNumber = TblPerson.RiderNumber"
+        " WHERE TblPerson.TeamCode = ? AND TblPairing.Week = ? ORDER BY TblPairing.rowid",
+        {teamCode, week}, [](const QSqlQuery& q) {
             return Pairing{Sql::text(q, "RiderNumber"), Sql::text(q, "PartnerNumber"),
                            Sql::text(q, "PartnerFirst"), Sql::text(q, "PartnerLast")};
         });
