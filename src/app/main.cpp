@@ -1,6 +1,8 @@
 #include "app/Startup.h"
 #include "app/SupportLog.h"
 #include "core/Twips.h"
+#include "data/Connection.h"
+#include "data/Sql.h"
 #include "forms/WindowConventions.h"
 
 #include <QApplication>
@@ -19,5 +21,7 @@ int main(int argc, char* argv[]) {
                        QApplication::applicationDirPath());
     if (!result.running)
         return result.exitCode;
-    return app.exec();
+    const int exitCode = app.exec();
+    Connection::optimize(Sql::db());
+    return exitCode;
 }

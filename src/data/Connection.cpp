@@ -117,6 +117,11 @@ void restoreCursor() {
 
 namespace Connection {
 
+void optimize(QSqlDatabase db) {
+    if (sqlite3* handle = handleOf(db))
+        sqlite3_exec(handle, "PRAGMA optimize", nullptr, nullptr, nullptr);
+}
+
 void prepare(QSqlDatabase db, int lockWaitMs) {
     sqlite3* handle = handleOf(db);
     if (!handle)

@@ -17,6 +17,11 @@ inline constexpr int kDefaultLockWaitMs = 5000;
 // read it as before.
 void prepare(QSqlDatabase db, int lockWaitMs = kDefaultLockWaitMs);
 
+// Brings the query planner's statistics up to date where they would help (PRAGMA optimize), as
+// the program closes, so that the plans follow the district as it grows. A database that cannot
+// be written keeps the statistics it has.
+void optimize(QSqlDatabase db);
+
 // The text as the searches compare it: every letter folded to one case, composed
 // characters in one form, so "Émile" and "émile" match whichever way they were typed.
 QString folded(const QString& text);

@@ -74,7 +74,7 @@ bool FrmPlaceAssign::InitializeForm(const ClassRun& run) {
     QVector<PlacingStore::Placing> stored;
     if (!Controls::guarded([&] {
             if (relay)
-                partners = PlacingStore::partners(run.Week);
+                partners = PlacingStore::partners(run);
             m_offered = PlacingStore::offered(run);
             stored = PlacingStore::placings(run);
         }))

@@ -21,11 +21,16 @@ QVector<Offered> offered(const ClassRun& run) {
         });
 }
 
-QHash<QString, Partner> partners(qint16 week) {
+QHash<QString, Partner> partners(const ClassRun& run) {
     QHash<QString, Partner> out;
-    QSqlQuery q = Sql::run("SELECT RiderNumber, PartnerNumber, PartnerFirst, PartnerLast"
-                           " FROM TblPairing WHERE Week = ? ORDER BY rowid",
-                           {week});
+    // From the class's entries to their pairings: what the class holds, not the whole meet.
+    QSqlQuery q = Sql::run("SELECT TblPairing.RiderNumber, TblPairing.PartnerNumber,"
+                           " TblPairing.PartnerFirst, TblPairing.PartnerLast FROM TblEntry"
+                           " CROSS JOIN TblPairing ON TblPairing.RiderNumber = TblEntry.RiderNumber"
+                           " AND TblPairing.Week = TblEntry.Week"
+                           " WHERE TblEntry.Week = ? AND TblEntry.ClassNumber = ?"
+                           " ORDER BY TblPairing.rowid",
+                           {run.Week, run.ClassNumber});
     while (q.next()) {
         const QString rider = Sql::text(q, "RiderNumber").toCaseFolded();
         if (!out.contains(rider)) // the first pairing of a rider counts

@@ -28,8 +28,9 @@ struct Placing {
 
 // The riders offered for the class in the ring at the meet, in rider-number order (as text).
 QVector<Offered> offered(const ClassRun& run);
-// The relay partners named at the meet, by the entered rider's number.
-QHash<QString, Partner> partners(qint16 week);
+// The relay partners named at the meet by the riders entered in the class, by the entered
+// rider's number.
+QHash<QString, Partner> partners(const ClassRun& run);
 // The stored placings of the class in the ring at the meet, in place order.
 QVector<Placing> placings(const ClassRun& run);
 // The placings of meet `week`, each with the team its rider belongs to now; placings of

@@ -6,6 +6,8 @@
 #include "support/TestProgram.h"
 
 #include <QProcess>
+#include <QSqlDriver>
+#include <sqlite3.h>
 
 namespace {
 
@@ -16,6 +18,15 @@ bool choose(QWidget* form, int ring, int classNumber, const char* button) {
     control<QComboBox>(form, "CbRing")->setCurrentIndex(ring - 1);
     control<QComboBox>(form, "CbClass")->setCurrentIndex(classNumber - 1);
     return click(form, button);
+}
+
+// Keeps every statement the program runs, with its values in place.
+int traced(unsigned, void* statements, void* statement, void*) {
+    if (char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement))) {
+        static_cast<QStringList*>(statements)->append(QString::fromUtf8(sql));
+        sqlite3_free(sql);
+    }
+    return 0;
 }
 
 } // namespace
@@ -36,6 +47,9 @@ private slots:
         AppState::ScreenWidth = 19200; // the whole standings grid in view
         AppState::ScreenHeight = 15360;
         QCOMPARE(count("SELECT COUNT(DISTINCT Division) FROM TblTeam"), 4);
+        sqlite3* handle = *static_cast<sqlite3* const*>(Sql::db().driver()->handle().data());
+        QStringList statements;
+        sqlite3_trace_v2(handle, SQLITE_TRACE_STMT, traced, &statements);
         QVERIFY(count("SELECT COUNT(*) FROM TblPlacing WHERE Week = 1") > 100);
 
         QWidget* entries = openScreen("CmdRecord", "CmdEntry", "FrmEntries");
@@ -150,6 +164,26 @@ private slots:
                         " SUM(p.Points) AS x FROM TblPlacing AS p JOIN TblPerson AS r"
                         " ON r.RiderNumber = p.RiderNumber WHERE p.ClassNumber < 18"
                         " GROUP BY p.RiderNumber ORDER BY x)"));
+
+        // Every query of the screens and reports above finds the riders, entries and relay
+        // pairings it needs by an index: none reads through a table that grows with the district,
+        // nor through all the entries or pairings of a meet. (The placings are bounded by meets,
+        // rings and classes.)
+        sqlite3_trace_v2(handle, 0, nullptr, nullptr);
+        statements.removeDuplicates();
+        QVERIFY(statements.size() > 30);
+        static const QRegularExpression scan("^SCAN (TblPerson|TblEntry|TblPairing)\\b|^SEARCH "
+                                             "(TblEntry|TblPairing) .*\\(Week=\\?\\)$");
+        QStringList scans;
+        for (const QString& sql : statements) {
+            if (!sql.startsWith("SELECT") && !sql.startsWith("WITH"))
+                continue;
+            QSqlQuery plan = Sql::run("EXPLAIN QUERY PLAN " + sql);
+            while (plan.next())
+                if (scan.match(plan.value(3).toString()).hasMatch())
+                    scans << plan.value(3).toString() + " in: " + sql;
+        }
+        QCOMPARE(scans.join("\n"), QString());
     }
 };
 
