@@ -17,17 +17,20 @@
 
 namespace BenchSupport {
 
-// The program folder of "TOOL FOLDER [--runs N]" and the number of runs; false (after
+// The program folders of "TOOL FOLDER... [--runs N]" and the number of runs; false (after
 // printing the usage) when the command line is not of that form.
-inline bool parse(const QStringList& args, const char* tool, int defaultRuns, QString* folder,
+inline bool parse(const QStringList& args, const char* tool, int defaultRuns, QStringList* folders,
                   int* runs) {
-    if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--"))) {
-        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER [--runs N]\n", tool);
-        return false;
-    }
-    *folder = args.at(1);
     const int at = args.indexOf(QStringLiteral("--runs"));
     *runs = at > 0 && at + 1 < args.size() ? std::max(1, args.at(at + 1).toInt()) : defaultRuns;
+    folders->clear();
+    for (int a = 1; a < args.size(); ++a)
+        if (a != at && a != at + 1)
+            *folders << args.at(a);
+    if (folders->isEmpty() || folders->first().startsWith(QLatin1String("--"))) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER... [--runs N]\n", tool);
+        return false;
+    }
     return true;
 }
 
@@ -80,16 +83,21 @@ inline void offscreenUnlessTold() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-// What every screen benchmark does first: its command line, the program's fonts, a screen of
-// 1280 x 1024 and the district's database. 0, or the exit code when it cannot go on.
-inline int startScreens(const QStringList& args, const char* tool, int defaultRuns, QString* folder,
-                        int* runs) {
-    if (!parse(args, tool, defaultRuns, folder, runs))
+// What every screen benchmark does first: its command line, the program's fonts and a screen of
+// 1280 x 1024. 0, or the exit code when it cannot go on.
+inline int startScreens(const QStringList& args, const char* tool, int defaultRuns,
+                        QStringList* folders, int* runs) {
+    if (!parse(args, tool, defaultRuns, folders, runs))
         return 2;
     Fonts::install();
     AppState::ScreenWidth = 19200;
     AppState::ScreenHeight = 15360;
-    return openDistrict(*folder) ? 0 : 1;
+    return 0;
+}
+
+// Closes the district's database, for the next district's.
+inline void closeDistrict() {
+    DatabaseFile::close(Sql::kConnectionName);
 }
 
 } // namespace BenchSupport

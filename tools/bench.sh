@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Makes a district of 200 teams and 3,000 riders with three meets entered and placed, and
-# prints one table of the program's speed and memory on it: every screen and report, the
-# start-up against a bare Qt program, and the peak memory. Needs Xvfb and xdotool for the
-# start-up (installed when missing).
+# Makes a district of 200 teams and 3,000 riders and one ten times larger, each with three meets
+# entered and placed, and prints the program's speed and memory on both side by side: every
+# screen and report (with the ratio between the two), the start-up against a bare Qt program,
+# and the peak memory. Needs Xvfb and xdotool for the start-up (installed when missing).
 # usage: tools/bench.sh [RUNS]   (default 9)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,12 +18,16 @@ trap 'rm -rf "$work"' EXIT
 folder="$work/program"
 XDG_DATA_HOME="$work/data" "$top/scripts/install.sh" "$folder" >/dev/null 2>&1
 "$top/build/tools/coltstracker-district" "$folder" --teams 200 --riders 3000 --seed 1 >/dev/null
+# The same made ten times larger, for what grows with the district.
+large="$work/large"
+"$top/build/tools/coltstracker-makedb" "$large" >/dev/null
+"$top/build/tools/coltstracker-district" "$large" --teams 2000 --riders 30000 --seed 1 >/dev/null
 bin="$top/build/tools"
-echo "ColtsTracker on $(date -u +%Y-%m-%d), $(nproc) cores; district of 200 teams, 3,000 riders, three meets entered and placed."
+echo "ColtsTracker on $(date -u +%Y-%m-%d), $(nproc) cores; districts of 200 teams, 3,000 riders and of 2,000 teams, 30,000 riders, three meets entered and placed."
 echo
-QT_QPA_PLATFORM=offscreen "$bin/coltstracker-bench-screens" "$folder" --runs "$runs" 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$bin/coltstracker-bench-screens" "$folder" "$large" --runs "$runs" 2>/dev/null
 echo
-QT_QPA_PLATFORM=offscreen "$bin/coltstracker-bench-reports" "$folder" --runs "$runs" 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$bin/coltstracker-bench-reports" "$folder" "$large" --runs "$runs" 2>/dev/null
 echo
 # Start-up times wander with the machine's load: the programs take turns, 11 starts at a time,
 # five times over, and the medians of all their starts are compared. The bare program shows a

@@ -18,10 +18,11 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QString folder;
+    QStringList folders;
     int runs = 0;
-    if (!BenchSupport::parse(app.arguments(), "coltstracker-bench-open", 15, &folder, &runs))
+    if (!BenchSupport::parse(app.arguments(), "coltstracker-bench-open", 15, &folders, &runs))
         return 2;
+    const QString folder = folders.first();
     QTemporaryDir work;
     const QString path = work.filePath(DatabaseFile::kFileName);
     if (!QFile::copy(QDir(folder).filePath(DatabaseFile::kFileName), path)) {

@@ -1,4 +1,4 @@
-// coltstracker-bench-screens FOLDER [--runs N]: times the meet-day screens on the database of
+// coltstracker-bench-screens FOLDER... [--runs N]: times the meet-day screens on the database of
 // a program folder (made with coltstracker-district): opening each (built, filled and shown),
 // one step of its scroll bar, for the class entry grid a box click and Submit, and the preview
 // and Import of a roster of 3,000 riders. Prints the median of each in ms. Runs offscreen unless
@@ -18,6 +18,7 @@
 #include "placings/FrmPointStanding.h"
 #include "placings/PlacingStore.h"
 #include "riders/FrmImportRiders.h"
+#include "riders/RiderStore.h"
 #include "rings/FrmRingAssign.h"
 #include "rings/RingStore.h"
 #include "teams/TeamStore.h"
@@ -45,16 +46,20 @@ double msSince(const QElapsedTimer& timer) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
-    BenchSupport::offscreenUnlessTold();
-    QApplication app(argc, argv);
-    QString folder;
-    int runs = 0;
-    if (const int failed = BenchSupport::startScreens(app.arguments(), "coltstracker-bench-screens",
-                                                      15, &folder, &runs))
-        return failed;
+// What one district gives: a row per screen.
+struct Row {
+    QString screen, shown; // the screen, and what it shows of this district
+    double opened = 0, queries = 0;
+    QString more;
+};
+struct Measured {
+    QString district;
+    QVector<Row> rows;
+};
+
+// Times the screens on the open district.
+bool measure(int runs, Measured* out) {
     AppState::NumRings = 2;
-    const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
 
     QVector<double> open, step;
     for (int k = 0; k < runs; ++k) {
@@ -183,7 +188,7 @@ int main(int argc, char* argv[]) {
     const QString xlsxPath = rosterFolder.filePath("roster.xlsx");
     if (!WholeFile::write(csvPath, csv).ok() ||
         !Spreadsheet::write(xlsxPath, "Riders", headings, roster).ok())
-        return 1;
+        return false;
     struct Import {
         QString file;
         double preview = 0, stored = 0;
@@ -197,7 +202,7 @@ int main(int argc, char* argv[]) {
             timer.start();
             auto* form = new FrmImportRiders;
             if (!form->InitializeForm(import.file))
-                return 1;
+                return false;
             form->show();
             QApplication::processEvents();
             preview << msSince(timer);
@@ -205,90 +210,134 @@ int main(int argc, char* argv[]) {
             form->findChild<QPushButton*>(QStringLiteral("CmdImportRiders"))->click();
             QApplication::processEvents();
             stored << msSince(timer);
-            import.added = Sql::first<int>("SELECT COUNT(*) FROM TblPerson WHERE RiderNumber"
-                                           " LIKE 'N%'", {}, [](const QSqlQuery& q) {
-                               return q.value(0).toInt();
-        }).value_or(0);
-        Sql::run("DELETE FROM TblPerson WHERE RiderNumber LIKE 'N%'");
+            QSqlQuery added =
+                Sql::run("SELECT COUNT(*) FROM TblPerson WHERE RiderNumber LIKE 'N%'");
+            import.added = added.next() ? added.value(0).toInt() : 0;
+            Sql::run("DELETE FROM TblPerson WHERE RiderNumber LIKE 'N%'");
+        }
+        import.preview = BenchSupport::median(preview);
+        import.stored = BenchSupport::median(stored);
     }
-    import.preview = BenchSupport::median(preview);
-    import.stored = BenchSupport::median(stored);
-}
-Messages::setPresenter(nullptr);
+    Messages::setPresenter(nullptr);
 
-// The point standings of meet 1: open, and steps of the vertical scroll bar.
-QVector<double> standingsOpen, standingsStep;
-for (int k = 0; k < runs; ++k) {
-    QElapsedTimer timer;
-    timer.start();
-    auto* form = new FrmPointStanding;
-    if (!form->InitializeForm(1)) {
-        delete form;
-        break;
-    }
-    form->show();
-    QApplication::processEvents();
-    standingsOpen << msSince(timer);
-    auto* bar = form->findChild<QScrollBar*>(QStringLiteral("Chbvscroll"));
-    for (int s = 0; s < 10 && bar->isVisible() && bar->value() < bar->maximum(); ++s) {
-        timer.restart();
-        bar->setValue(bar->value() + 1);
+    // The point standings of meet 1: open, and steps of the vertical scroll bar.
+    QVector<double> standingsOpen, standingsStep;
+    for (int k = 0; k < runs; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        auto* form = new FrmPointStanding;
+        if (!form->InitializeForm(1)) {
+            delete form;
+            break;
+        }
+        form->show();
         QApplication::processEvents();
-        standingsStep << msSince(timer);
+        standingsOpen << msSince(timer);
+        auto* bar = form->findChild<QScrollBar*>(QStringLiteral("Chbvscroll"));
+        for (int s = 0; s < 10 && bar->isVisible() && bar->value() < bar->maximum(); ++s) {
+            timer.restart();
+            bar->setValue(bar->value() + 1);
+            QApplication::processEvents();
+            standingsStep << msSince(timer);
+        }
+        delete form;
     }
-    delete form;
+
+    // The bare queries each screen runs, for comparison with the whole opening.
+    const double ringQueries = BenchSupport::timed(runs, [] {
+        TeamStore::teamsByDivision();
+        RingStore::assignments(1);
+    });
+    const double gridQueries = BenchSupport::timed(runs, [&] {
+        ClassTable::classes();
+        TeamStore::findTeam(biggest->first);
+        EntryStore::riders(biggest->first);
+        EntryStore::entries(biggest->first, 1);
+        EntryStore::pairings(biggest->first, 1);
+    });
+    const double placingQueries = BenchSupport::timed(runs, [&] {
+        ClassTable::classes();
+        PlacingStore::offered(crowdedRun);
+        PlacingStore::placings(crowdedRun);
+    });
+    const double standingsQueries = BenchSupport::timed(runs, [] {
+        ClassTable::classes();
+        TeamStore::teamsByDivision();
+        PlacingStore::placingsWithTeams(1);
+    });
+    const auto row = [out](const QString& screen, const QString& shown, double opened,
+                           double queries, const QString& more) {
+        out->rows.push_back({screen, shown, opened, queries, more});
+    };
+    out->district = QStringLiteral("%1 teams, %2 riders")
+                        .arg(TeamStore::teams().size())
+                        .arg(RiderStore::riderNumbers().size());
+    row(QStringLiteral("ring assignments"),
+        QStringLiteral("%1 teams").arg(TeamStore::teams().size()), BenchSupport::median(open),
+        ringQueries,
+        QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(step), 0, 'f', 2));
+    row(QStringLiteral("class entry grid of a team"),
+        QStringLiteral("%1 riders").arg(biggest->second), BenchSupport::median(gridOpen),
+        gridQueries,
+        QStringLiteral("box click %1 ms, Submit %2 ms")
+            .arg(BenchSupport::median(boxClick), 0, 'f', 2)
+            .arg(BenchSupport::median(submit), 0, 'f', 1));
+    row(QStringLiteral("placing entry, the most riders offered"),
+        QStringLiteral("%1 riders").arg((*crowded)[3]), BenchSupport::median(placingOpen),
+        placingQueries,
+        QStringLiteral("Submit %1 ms").arg(BenchSupport::median(placingSubmit), 0, 'f', 1));
+    row(QStringLiteral("point standings"),
+        QStringLiteral("%1 teams").arg(TeamStore::teams().size()),
+        BenchSupport::median(standingsOpen), standingsQueries,
+        QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(standingsStep), 0, 'f', 2));
+    row(QStringLiteral("roster import preview, CSV"),
+        QStringLiteral("%1 riders").arg(imports[0].added), imports[0].preview, 0,
+        QStringLiteral("Import %1 ms").arg(imports[0].stored, 0, 'f', 1));
+    row(QStringLiteral("roster import preview, .xlsx"),
+        QStringLiteral("%1 riders").arg(imports[1].added), imports[1].preview, 0,
+        QStringLiteral("Import %1 ms").arg(imports[1].stored, 0, 'f', 1));
+    return true;
 }
 
-// The bare queries each screen runs, for comparison with the whole opening.
-const double ringQueries = BenchSupport::timed(runs, [] {
-    TeamStore::teamsByDivision();
-    RingStore::assignments(1);
-});
-const double gridQueries = BenchSupport::timed(runs, [&] {
-    ClassTable::classes();
-    TeamStore::findTeam(biggest->first);
-    EntryStore::riders(biggest->first);
-    EntryStore::entries(biggest->first, 1);
-    EntryStore::pairings(biggest->first, 1);
-});
-const double placingQueries = BenchSupport::timed(runs, [&] {
-    ClassTable::classes();
-    PlacingStore::offered(crowdedRun);
-    PlacingStore::placings(crowdedRun);
-});
-const double standingsQueries = BenchSupport::timed(runs, [] {
-    ClassTable::classes();
-    TeamStore::teamsByDivision();
-    PlacingStore::placingsWithTeams(1);
-});
-const auto row = [](const QString& screen, double opened, double queries, const QString& more) {
-    const QString bare =
-        queries > 0
-            ? QStringLiteral("%1 ms | %2x").arg(queries, 0, 'f', 1).arg(opened / queries, 0, 'f', 0)
-            : QStringLiteral("| "); // no bare queries to set beside
-    std::printf("| %s | %.1f ms | %s | %s |\n", qPrintable(screen), opened, qPrintable(bare),
-                qPrintable(more));
-};
-std::printf("| screen (median of %d runs) | opened: built, filled, shown | its bare queries "
-            "| ratio | more |\n|---|---|---|---|---|\n",
-            runs);
-row(QStringLiteral("ring assignments, %1 teams").arg(TeamStore::teams().size()),
-    BenchSupport::median(open), ringQueries,
-    QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(step), 0, 'f', 2));
-row(QStringLiteral("class entry grid, %1 riders").arg(biggest->second),
-    BenchSupport::median(gridOpen), gridQueries,
-    QStringLiteral("box click %1 ms, Submit %2 ms")
-        .arg(BenchSupport::median(boxClick), 0, 'f', 2)
-        .arg(BenchSupport::median(submit), 0, 'f', 1));
-row(QStringLiteral("placing entry, %1 riders offered").arg((*crowded)[3]),
-    BenchSupport::median(placingOpen), placingQueries,
-    QStringLiteral("Submit %1 ms").arg(BenchSupport::median(placingSubmit), 0, 'f', 1));
-row(QStringLiteral("point standings"), BenchSupport::median(standingsOpen), standingsQueries,
-    QStringLiteral("scroll step %1 ms").arg(BenchSupport::median(standingsStep), 0, 'f', 2));
-row(QStringLiteral("roster import preview, %1 riders from CSV").arg(imports[0].added),
-    imports[0].preview, 0, QStringLiteral("Import %1 ms").arg(imports[0].stored, 0, 'f', 1));
-row(QStringLiteral("roster import preview, %1 riders from .xlsx").arg(imports[1].added),
-    imports[1].preview, 0, QStringLiteral("Import %1 ms").arg(imports[1].stored, 0, 'f', 1));
-std::printf("| peak memory of this run | %s | | | |\n", qPrintable(BenchSupport::peakMemory()));
-return 0;
+int main(int argc, char* argv[]) {
+    BenchSupport::offscreenUnlessTold();
+    QApplication app(argc, argv);
+    QStringList folders;
+    int runs = 0;
+    if (const int failed = BenchSupport::startScreens(app.arguments(), "coltstracker-bench-screens",
+                                                      15, &folders, &runs))
+        return failed;
+    QVector<Measured> all;
+    for (const QString& folder : folders) {
+        if (!BenchSupport::openDistrict(folder))
+            return 1;
+        AppState::DBPath = QDir(folder).filePath(DatabaseFile::kFileName);
+        Measured measured;
+        if (!measure(runs, &measured))
+            return 1;
+        all << measured;
+        BenchSupport::closeDistrict();
+    }
+    // One column a district; with two, the ratio of the second's time to the first's.
+    QString heading = QStringLiteral("| screen (median of %1 runs) |").arg(runs);
+    for (const Measured& m : all)
+        heading += QStringLiteral(" %1: shown, opened (its bare queries) |").arg(m.district);
+    heading += all.size() == 2 ? QStringLiteral(" ratio | more |") : QStringLiteral(" more |");
+    std::printf("%s\n|%s\n", qPrintable(heading),
+                qPrintable(QString("---|").repeated(heading.count('|') - 1)));
+    for (int r = 0; r < all.first().rows.size(); ++r) {
+        QString line = QStringLiteral("| %1 |").arg(all.first().rows.at(r).screen);
+        for (const Measured& m : all) {
+            const Row& row = m.rows.at(r);
+            line += QStringLiteral(" %1: %2 ms").arg(row.shown).arg(row.opened, 0, 'f', 1);
+            line += row.queries > 0 ? QStringLiteral(" (%1 ms) |").arg(row.queries, 0, 'f', 1)
+                                    : QStringLiteral(" |");
+        }
+        if (all.size() == 2)
+            line += QStringLiteral(" %1x |").arg(
+                all[1].rows.at(r).opened / all[0].rows.at(r).opened, 0, 'f', 2);
+        std::printf("%s %s |\n", qPrintable(line), qPrintable(all.last().rows.at(r).more));
+    }
+    std::printf("| peak memory of this run | %s |\n", qPrintable(BenchSupport::peakMemory()));
+    return 0;
 }

@@ -22,11 +22,14 @@
 int main(int argc, char* argv[]) {
     BenchSupport::offscreenUnlessTold();
     QApplication app(argc, argv);
-    QString folder;
+    QStringList folders;
     int runs = 0;
     if (const int failed = BenchSupport::startScreens(app.arguments(), "coltstracker-bench-search",
-                                                      30, &folder, &runs))
+                                                      30, &folders, &runs))
         return failed;
+    const QString folder = folders.first();
+    if (!BenchSupport::openDistrict(folder))
+        return 1;
     const QString path = QDir(folder).filePath(DatabaseFile::kFileName);
 
     auto* main = new FrmMain;
