@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Report {
 
@@ -40,162 +41,32 @@ QString fieldText(const QVariant& value) {
     return value.toString();
 }
 
-class Pager {
-public:
-    Pager(const Definition& d, const QHash<QString, QString>& captions)
-        : m_def(d), m_captions(captions) {}
-
-    QVector<Page> run(const QVector<Row>& rows) {
-        // The first page opens with the report header, then the page header.
-        m_pages.push_back({});
-        put(QStringLiteral("ReportHeader"), m_def.reportHeader, nullptr, {});
-        put(QStringLiteral("PageHeader"), m_def.pageHeader, nullptr, {});
-        m_pageTop = m_y;
-        if (m_def.groupBy < 0) {
-            for (const Row& row : rows)
-                place(QStringLiteral("Detail"), m_def.detail, &row, {});
-        } else {
-            const int by = m_def.groupBy;
-            for (int start = 0; start < rows.size();) {
-                int end = start;
-                while (end < rows.size() && rows.at(end).at(by) == rows.at(start).at(by))
-                    ++end;
-                const QVector<Row> group = rows.mid(start, end - start);
-                const int page = m_def.newPageBy;
-                if (page >= 0 && start > 0 &&
-                    rows.at(start).at(page) != rows.at(start - 1).at(page)) {
-                    finishPage();
-                    newPage();
-                }
-                keepTogether(m_def.groupHeader.height + int(group.size()) * m_def.detail.height +
-                             m_def.groupFooter.height);
-                place(QStringLiteral("GroupHeader"), m_def.groupHeader, &group.first(), group);
-                for (const Row& row : group)
-                    place(QStringLiteral("Detail"), m_def.detail, &row, group);
-                place(QStringLiteral("GroupFooter"), m_def.groupFooter, &group.first(), group);
-                start = end;
-            }
+// A text wider than its box runs on to the right while the line is free there, and is
+// shortened with an ellipsis only where it would run into the next item (or come closer to
+// it than a small gap).
+void fitTexts(Page& page, int first) {
+    for (int k = first; k < page.size(); ++k) {
+        Placed& p = page[k];
+        if (p.line || p.text.isEmpty())
+            continue;
+        const double needed = textWidth(p.text, p.font);
+        if (needed <= p.rect.width())
+            continue;
+        int limit = kRight;
+        for (int o = first; o < page.size(); ++o) {
+            const Placed& other = page.at(o);
+            const bool sameLine = !other.line && other.rect.top() < p.rect.bottom() &&
+                                  p.rect.top() < other.rect.bottom();
+            if (o != k && sameLine && other.rect.left() > p.rect.left())
+                limit = std::min(limit, other.rect.left() - kTextGap);
         }
-        place(QStringLiteral("ReportFooter"), m_def.reportFooter, nullptr, {});
-        finishPage();
-        return m_pages;
-    }
-
-private:
-    int bodyBottom() const { return kBodyBottom - m_def.pageFooter.height; }
-
-    void newPage() {
-        m_pages.push_back({});
-        m_y = kBodyTop;
-        put(QStringLiteral("PageHeader"), m_def.pageHeader, nullptr, {});
-        m_pageTop = m_y;
-    }
-
-    void finishPage() {
-        m_y = bodyBottom();
-        put(QStringLiteral("PageFooter"), m_def.pageFooter, nullptr, {});
-    }
-
-    // A group starts on a new page when it does not fit on this one but fits on a page of its
-    // own, so that its header and its footer (a team and its total) are read together.
-    void keepTogether(int height) {
-        const int freshTop = kBodyTop + m_def.pageHeader.height;
-        if (m_y + height > bodyBottom() && m_y > m_pageTop && freshTop + height <= bodyBottom()) {
-            finishPage();
-            newPage();
+        const int room = std::max(p.rect.width(), limit - p.rect.left());
+        p.rect.setWidth(std::min(room, int(std::ceil(needed))));
+        if (needed > room) {
+            p.text = QFontMetricsF(twipsFont(p.font)).elidedText(p.text, Qt::ElideRight, room);
         }
     }
-
-    // A section in the body: never split; on a new page when it does not fit.
-    void place(const QString& name, const Section& s, const Row* row, const QVector<Row>& group) {
-        if (s.height == 0)
-            return;
-        // A section taller than a page stays where it is.
-        if (m_y + s.height > bodyBottom() && m_y > m_pageTop) {
-            finishPage();
-            newPage();
-        }
-        put(name, s, row, group);
-    }
-
-    // A section of `row` (none for the report's and the page's header and footer, whose
-    // fields print nothing) and of the rows of its `group`.
-    void put(const QString& name, const Section& s, const Row* row, const QVector<Row>& group) {
-        if (s.height == 0)
-            return;
-        const int sectionTop = m_y;
-        Page& page = m_pages.last();
-        const int first = int(page.size());
-        for (const Item& item : s.items) {
-            Placed p;
-            p.section = name;
-            p.font = item.font;
-            p.centred = item.centred;
-            p.rect = QRect(kMargin + item.left, sectionTop + item.top, item.width, item.height);
-            switch (item.kind) {
-            case Item::Kind::Line:
-                p.line = true;
-                p.rect.setHeight(0);
-                break;
-            case Item::Kind::Label:
-                p.text = item.name.isEmpty() ? item.text : m_captions.value(item.name, item.text);
-                break;
-            case Item::Kind::Field:
-                p.text = row ? fieldText(row->at(item.column)) : QString();
-                break;
-            case Item::Kind::Sum: {
-                double sum = 0;
-                for (const Row& r : group)
-                    sum += r.at(item.column).toDouble();
-                p.text = QString::number(sum, 'g', 15);
-                break;
-            }
-            case Item::Kind::PageNumber:
-                p.text = QString::number(m_pages.size());
-                break;
-            case Item::Kind::PageCount:
-                p.pageCount = true;
-                break;
-            }
-            page.push_back(p);
-        }
-        fitTexts(page, first);
-        m_y = sectionTop + s.height;
-    }
-
-    // A text wider than its box runs on to the right while the line is free there, and is
-    // shortened with an ellipsis only where it would run into the next item (or come closer to
-    // it than a small gap).
-    static void fitTexts(Page& page, int first) {
-        for (int k = first; k < page.size(); ++k) {
-            Placed& p = page[k];
-            if (p.line || p.text.isEmpty())
-                continue;
-            const double needed = textWidth(p.text, p.font);
-            if (needed <= p.rect.width())
-                continue;
-            int limit = kRight;
-            for (int o = first; o < page.size(); ++o) {
-                const Placed& other = page.at(o);
-                const bool sameLine = !other.line && other.rect.top() < p.rect.bottom() &&
-                                      p.rect.top() < other.rect.bottom();
-                if (o != k && sameLine && other.rect.left() > p.rect.left())
-                    limit = std::min(limit, other.rect.left() - kTextGap);
-            }
-            const int room = std::max(p.rect.width(), limit - p.rect.left());
-            p.rect.setWidth(std::min(room, int(std::ceil(needed))));
-            if (needed > room) {
-                p.text = QFontMetricsF(twipsFont(p.font)).elidedText(p.text, Qt::ElideRight, room);
-            }
-        }
-    }
-
-    const Definition& m_def;
-    const QHash<QString, QString>& m_captions;
-    QVector<Page> m_pages;
-    int m_y = kBodyTop;
-    int m_pageTop = kBodyTop; // where the body of the current page begins
-};
+}
 
 } // namespace
 
@@ -225,14 +96,153 @@ QString shownText(const Placed& placed, int pages) {
     return placed.pageCount ? QString::number(pages) : placed.text;
 }
 
-QVector<Page> layout(const Definition& definition, const QVector<Row>& rows,
-                     const QHash<QString, QString>& captions) {
+Pager::Pager(const Definition& definition, const QVector<Row>& rows,
+             const QHash<QString, QString>& captions)
+    : m_def(definition), m_rows(rows), m_captions(captions) {
     for (const Row& row : rows)
         if (row.columns() != definition.columns) // the same list, shared: compared at once
             throw UnknownColumn(definition.name.toStdString() + " prints rows of the columns (" +
                                 listed(definition.columns) + "), not (" + listed(row.columns()) +
                                 ")");
-    return Pager(definition, captions).run(rows);
+}
+
+void Pager::layoutUntil(int count) {
+    while (!m_finished && m_pages.size() < count)
+        step();
+}
+
+// One step: the headers of the first page, one row (or one group) or the end of the report.
+void Pager::step() {
+    if (!m_started) {
+        // The first page opens with the report header, then the page header.
+        m_started = true;
+        m_y = kBodyTop;
+        put(QStringLiteral("ReportHeader"), m_def.reportHeader, nullptr, {});
+        put(QStringLiteral("PageHeader"), m_def.pageHeader, nullptr, {});
+        m_pageTop = m_y;
+        return;
+    }
+    if (m_next < m_rows.size()) {
+        if (m_def.groupBy < 0) {
+            place(QStringLiteral("Detail"), m_def.detail, &m_rows.at(m_next), {});
+            ++m_next;
+            return;
+        }
+        const int by = m_def.groupBy;
+        const int start = m_next;
+        int end = start;
+        while (end < m_rows.size() && m_rows.at(end).at(by) == m_rows.at(start).at(by))
+            ++end;
+        const QVector<Row> group = m_rows.mid(start, end - start);
+        const int page = m_def.newPageBy;
+        if (page >= 0 && start > 0 && m_rows.at(start).at(page) != m_rows.at(start - 1).at(page)) {
+            finishPage();
+            newPage();
+        }
+        keepTogether(m_def.groupHeader.height + int(group.size()) * m_def.detail.height +
+                     m_def.groupFooter.height);
+        place(QStringLiteral("GroupHeader"), m_def.groupHeader, &group.first(), group);
+        for (const Row& row : group)
+            place(QStringLiteral("Detail"), m_def.detail, &row, group);
+        place(QStringLiteral("GroupFooter"), m_def.groupFooter, &group.first(), group);
+        m_next = end;
+        return;
+    }
+    place(QStringLiteral("ReportFooter"), m_def.reportFooter, nullptr, {});
+    finishPage();
+    m_finished = true;
+}
+
+int Pager::bodyBottom() const {
+    return kBodyBottom - m_def.pageFooter.height;
+}
+
+void Pager::newPage() {
+    m_y = kBodyTop;
+    put(QStringLiteral("PageHeader"), m_def.pageHeader, nullptr, {});
+    m_pageTop = m_y;
+}
+
+void Pager::finishPage() {
+    m_y = bodyBottom();
+    put(QStringLiteral("PageFooter"), m_def.pageFooter, nullptr, {});
+    m_pages.push_back(std::move(m_page));
+    m_page = Page();
+}
+
+// A group starts on a new page when it does not fit on this one but fits on a page of its
+// own, so that its header and its footer (a team and its total) are read together.
+void Pager::keepTogether(int height) {
+    const int freshTop = kBodyTop + m_def.pageHeader.height;
+    if (m_y + height > bodyBottom() && m_y > m_pageTop && freshTop + height <= bodyBottom()) {
+        finishPage();
+        newPage();
+    }
+}
+
+// A section in the body: never split; on a new page when it does not fit.
+void Pager::place(const QString& name, const Section& s, const Row* row,
+                  const QVector<Row>& group) {
+    if (s.height == 0)
+        return;
+    // A section taller than a page stays where it is.
+    if (m_y + s.height > bodyBottom() && m_y > m_pageTop) {
+        finishPage();
+        newPage();
+    }
+    put(name, s, row, group);
+}
+
+// A section of `row` (none for the report's and the page's header and footer, whose
+// fields print nothing) and of the rows of its `group`.
+void Pager::put(const QString& name, const Section& s, const Row* row, const QVector<Row>& group) {
+    if (s.height == 0)
+        return;
+    const int sectionTop = m_y;
+    Page& page = m_page;
+    const int first = int(page.size());
+    for (const Item& item : s.items) {
+        Placed p;
+        p.section = name;
+        p.font = item.font;
+        p.centred = item.centred;
+        p.rect = QRect(kMargin + item.left, sectionTop + item.top, item.width, item.height);
+        switch (item.kind) {
+        case Item::Kind::Line:
+            p.line = true;
+            p.rect.setHeight(0);
+            break;
+        case Item::Kind::Label:
+            p.text = item.name.isEmpty() ? item.text : m_captions.value(item.name, item.text);
+            break;
+        case Item::Kind::Field:
+            p.text = row ? fieldText(row->at(item.column)) : QString();
+            break;
+        case Item::Kind::Sum: {
+            double sum = 0;
+            for (const Row& r : group)
+                sum += r.at(item.column).toDouble();
+            p.text = QString::number(sum, 'g', 15);
+            break;
+        }
+        case Item::Kind::PageNumber:
+            p.text = QString::number(m_pages.size() + 1);
+            break;
+        case Item::Kind::PageCount:
+            p.pageCount = true;
+            break;
+        }
+        page.push_back(p);
+    }
+    fitTexts(page, first);
+    m_y = sectionTop + s.height;
+}
+
+QVector<Page> layout(const Definition& definition, const QVector<Row>& rows,
+                     const QHash<QString, QString>& captions) {
+    Pager pager(definition, rows, captions);
+    pager.finish();
+    return pager.pages();
 }
 
 QString trace(const QVector<Page>& pages) {

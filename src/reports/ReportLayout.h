@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <limits>
 #include <stdexcept>
 
 // The report engine's first step: a report definition and its rows become pages of items
@@ -93,6 +94,43 @@ using Page = QVector<Placed>;
 
 // What a placed item shows in a report of `pages` pages.
 QString shownText(const Placed& placed, int pages);
+
+// Lays a report out a few pages at a time, so that a window shows the first page of a long
+// report at once and lays out the rest while it is shown. The pages are those layout() makes.
+class Pager {
+public:
+    // `captions` sets the labels named in the definition. The rows are of the definition's
+    // columns; throws UnknownColumn when one is not.
+    Pager(const Definition& definition, const QVector<Row>& rows,
+          const QHash<QString, QString>& captions = {});
+
+    // Lays out pages until `count` of them are complete or the report is.
+    void layoutUntil(int count);
+    void finish() { layoutUntil(std::numeric_limits<int>::max()); }
+    bool finished() const { return m_finished; }
+    // The pages complete so far; every page of the report once finished.
+    const QVector<Page>& pages() const { return m_pages; }
+
+private:
+    void step();
+    int bodyBottom() const;
+    void newPage();
+    void finishPage();
+    void keepTogether(int height);
+    void place(const QString& name, const Section& s, const Row* row, const QVector<Row>& group);
+    void put(const QString& name, const Section& s, const Row* row, const QVector<Row>& group);
+
+    Definition m_def;
+    QVector<Row> m_rows;
+    QHash<QString, QString> m_captions;
+    QVector<Page> m_pages; // complete
+    Page m_page;           // the page being laid out
+    int m_next = 0;        // the first row not yet laid out
+    bool m_started = false;
+    bool m_finished = false;
+    int m_y = 0;
+    int m_pageTop = 0; // where the body of the current page begins
+};
 
 // Lays the report out; `captions` sets the labels named in the definition. The rows are of the
 // definition's columns; throws UnknownColumn when one is not.
