@@ -18,6 +18,7 @@
 #include "placings/FrmPlaceAssign.h"
 #include "placings/FrmPointStanding.h"
 #include "reports/FrmDataReports.h"
+#include "reports/ReportPreview.h"
 #include "reports/ReportWindow.h"
 #include "riders/FrmImportRiders.h"
 #include "riders/FrmRiderSearch.h"
@@ -29,7 +30,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QSqlQuery>
 #include <cstdio>
@@ -118,7 +118,7 @@ int main(int argc, char* argv[]) {
     shoot(sheets, "08-class-sheets.png");
     child<QAbstractButton>(sheets, "CmdViewReport")->click();
     auto* sheet = ReportWindow::find(Reports::Kind::ClassEntries);
-    child<QPrintPreviewWidget>(sheet, "Preview")->fitToWidth();
+    child<ReportPreview>(sheet, "Preview")->fitToWidth();
     shoot(sheet, "09-class-sheet.png");
     sheet->close();
     auto* selector = new FrmAssignments;
@@ -135,7 +135,7 @@ int main(int argc, char* argv[]) {
     shoot(standings, "12-standings.png");
     standings->hide();
     auto* report = ReportWindow::open(Reports::Kind::TeamStandings, Reports::teamStandings());
-    child<QPrintPreviewWidget>(report, "Preview")->fitToWidth();
+    child<ReportPreview>(report, "Preview")->fitToWidth();
     shoot(report, "13-team-standings.png");
     report->hide();
     AppState::DBPath = QDir(args.at(1)).filePath(DatabaseFile::kFileName);

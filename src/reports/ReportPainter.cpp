@@ -22,6 +22,8 @@ void paint(QPainter& painter, const Report::Page& page, int pageCount, double dp
             painter.drawLine(r.topLeft(), r.topRight());
             continue;
         }
+        if (p.pageCount && pageCount <= 0)
+            continue;
         QFont font(p.font.family);
         font.setPointSizeF(p.font.points);
         font.setBold(p.font.bold);

@@ -11,7 +11,8 @@ class QPrinter;
 namespace ReportPainter {
 
 // Draws `page` of a report of `pageCount` pages on `painter`, whose device shows a whole Letter
-// page from its top left corner at `dpi` dots an inch.
+// page from its top left corner at `dpi` dots an inch (the painter may scale it further).
+// While the count is not known (0), the items that show it are left empty.
 void paint(QPainter& painter, const Report::Page& page, int pageCount, double dpi);
 
 // Every page on a printer (or the preview's printer), one sheet a page of the printer's paper,

@@ -6,6 +6,7 @@
 #include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "reports/ReportPainter.h"
+#include "reports/ReportPreview.h"
 
 #include <QDate>
 #include <QDir>
@@ -15,11 +16,11 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <map>
 
@@ -32,6 +33,8 @@ std::map<Reports::Kind, QPointer<ReportWindow>> g_windows;
 std::map<Reports::Kind, qreal> g_zoom;
 // The folder last saved into while the program runs.
 QString g_saveFolder;
+// The pages laid out at a time while the window waits for the user: a few milliseconds' work.
+constexpr int kPagesASlice = 50;
 
 // A field as spreadsheets read it: quoted where it holds a separator, a quote or a line break.
 QString csvField(const QString& text) {
@@ -68,15 +71,12 @@ ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) 
     setObjectName(design.layout.name);
     setWindowTitle(design.title);
     setAttribute(Qt::WA_DeleteOnClose);
-    m_printer = new QPrinter(QPrinter::ScreenResolution);
-    m_printer->setPageSize(QPageSize(QPageSize::Letter));
-    m_printer->setFullPage(true);
-    m_preview = new QPrintPreviewWidget(m_printer, this);
+    m_preview = new ReportPreview(this);
     m_preview->setObjectName(QStringLiteral("Preview"));
-    m_preview->setViewMode(QPrintPreviewWidget::SinglePageView);
-    connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* printer) { ReportPainter::print(*printer, m_pages); });
-    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportWindow::showPage);
+    connect(m_preview, &ReportPreview::currentPageChanged, this, &ReportWindow::showPage);
+    m_layoutTimer = new QTimer(this);
+    m_layoutTimer->setInterval(0);
+    connect(m_layoutTimer, &QTimer::timeout, this, &ReportWindow::layOutSlice);
 
     // Two rows, so that the bar fits the narrowest designed window on an 800 x 600 screen:
     // the pages and the zoom above, what is made of the report below.
@@ -110,11 +110,12 @@ ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) 
     Controls::name(m_pageLabel, QStringLiteral("LblPage"));
     pagesRow->addWidget(m_pageLabel);
     connect(sign("CmdNextPage", ">", "Next page"), &QPushButton::clicked, this, [this] {
+        layOutUntil(m_preview->currentPage() + 1);
         m_preview->setCurrentPage(m_preview->currentPage() + 1);
         showPage();
     });
     connect(sign("CmdLastPage", ">|", "Last page"), &QPushButton::clicked, this, [this] {
-        m_preview->setCurrentPage(m_preview->pageCount());
+        m_preview->setCurrentPage(int(pages().size()));
         showPage();
     });
     pagesRow->addStretch();
@@ -159,11 +160,7 @@ ReportWindow::ReportWindow(Reports::Kind kind) : QWidget(nullptr), m_kind(kind) 
     }
 }
 
-// The printer has no parent to take it; the preview that draws on it goes first.
-ReportWindow::~ReportWindow() {
-    delete m_preview;
-    delete m_printer;
-}
+ReportWindow::~ReportWindow() = default;
 
 QString ReportWindow::documentName(Reports::Kind kind, const QString& subject, const QDate& day) {
     QString name = Reports::design(kind).title;
@@ -183,18 +180,47 @@ QString ReportWindow::saveFolder() {
 
 void ReportWindow::fill(const QVector<Report::Row>& rows, const QHash<QString, QString>& captions,
                         const QString& subject) {
+    m_layoutTimer->stop();
+    m_pager = std::make_unique<Report::Pager>(Reports::design(m_kind).layout, rows, captions);
     m_rows = rows;
     m_subject = subject;
-    m_pages = Report::layout(Reports::design(m_kind).layout, rows, captions);
-    m_preview->updatePreview();
+    m_preview->setPages(&m_pager->pages(), 0);
+    layOutUntil(1);
     m_preview->setCurrentPage(1);
+    showPage();
+    if (!m_pager->finished())
+        m_layoutTimer->start();
+}
+
+void ReportWindow::layOutUntil(int count) {
+    if (m_pager->finished())
+        return;
+    m_pager->layoutUntil(count);
+    if (!m_pager->finished())
+        return;
+    m_layoutTimer->stop();
+    m_preview->setPages(&m_pager->pages(), int(m_pager->pages().size()));
     showPage();
 }
 
+void ReportWindow::layOutSlice() {
+    layOutUntil(int(m_pager->pages().size()) + kPagesASlice);
+}
+
+void ReportWindow::finishLayout() {
+    layOutUntil(std::numeric_limits<int>::max());
+}
+
+const QVector<Report::Page>& ReportWindow::pages() {
+    finishLayout();
+    return m_pager->pages();
+}
+
 void ReportWindow::showPage() {
-    m_pageLabel->setText(QStringLiteral("Page %1 of %2")
-                             .arg(std::max(1, m_preview->currentPage()))
-                             .arg(m_pages.size()));
+    const QString count =
+        m_pager->finished() ? QString::number(m_pager->pages().size()) : QString(QChar(0x2026));
+    m_pageLabel->setText(
+        QStringLiteral("Page %1 of %2").arg(std::max(1, m_preview->currentPage())).arg(count));
 }
 
 bool ReportWindow::saved(const QString& path, const Outcome& written) {
@@ -206,7 +232,7 @@ bool ReportWindow::saved(const QString& path, const Outcome& written) {
 
 bool ReportWindow::savePdf(const QString& path) {
     return saved(path, ReportPainter::writePdf(
-                           m_pages, path, documentName(m_kind, m_subject, QDate::currentDate())));
+                           pages(), path, documentName(m_kind, m_subject, QDate::currentDate())));
 }
 
 QVector<int> ReportWindow::savedColumns() const {
@@ -247,7 +273,7 @@ bool ReportWindow::saveXlsx(const QString& path) {
 
 bool ReportWindow::print(QPrinter& printer) {
     printer.setDocName(documentName(m_kind, m_subject, QDate::currentDate()));
-    if (ReportPainter::print(printer, m_pages))
+    if (ReportPainter::print(printer, pages()))
         return true;
     Messages::notice(QStringLiteral("The report could not be printed: the printer could not be "
                                     "started or reported an error. Check the printer and print "

@@ -4,18 +4,20 @@
 #include "reports/Reports.h"
 
 #include <QWidget>
+#include <memory>
 
 class QDate;
 class QLabel;
-class QPrintPreviewWidget;
 class QPrinter;
-class QPushButton;
+class QTimer;
+class ReportPreview;
 
 // The window a report shows in: the paged preview with page navigation and zoom, Print...,
 // Save as PDF..., Save rows as CSV... and Save as spreadsheet..., in two rows that fit the designed
 // window on an 800 x 600 screen; it opens fitting the page to its width or at the zoom last chosen
 // for the report. Modeless; one window a report layout, which a new opening fills anew and brings
-// to the front.
+// to the front. It shows the first page as soon as that is laid out and lays out the rest while
+// it waits for the user; whatever needs every page lays out the rest at once.
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,7 +38,8 @@ public:
     // Where the save dialogs open: the folder last saved into, first the user's documents.
     static QString saveFolder();
 
-    const QVector<Report::Page>& pages() const { return m_pages; }
+    // Every page of the report, laid out first where some are not yet.
+    const QVector<Report::Page>& pages();
     const QVector<Report::Row>& rows() const { return m_rows; }
     const QString& subject() const { return m_subject; }
     // Save the report as a PDF file, or its rows as a CSV file or a spreadsheet (rider numbers
@@ -61,15 +64,20 @@ private:
     // The file the user picks in a save dialog that suggests this report's name with `suffix`.
     QString pickFile(const QString& caption, const QString& suffix, const QString& filter);
     void showPage();
+    // Lays out pages until `count` are, or all; when all are, the preview and the label know
+    // their count.
+    void layOutUntil(int count);
+    void finishLayout();
+    void layOutSlice();
     bool saved(const QString& path, const Outcome& written);
     // Where each column a saved file lists is in a row.
     QVector<int> savedColumns() const;
 
     Reports::Kind m_kind;
     QVector<Report::Row> m_rows;
-    QVector<Report::Page> m_pages;
+    std::unique_ptr<Report::Pager> m_pager;
     QString m_subject;
-    QPrinter* m_printer;
-    QPrintPreviewWidget* m_preview;
+    QTimer* m_layoutTimer;
+    ReportPreview* m_preview;
     QLabel* m_pageLabel;
 };

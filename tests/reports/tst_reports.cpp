@@ -3,9 +3,9 @@
 #include "support/TestProgram.h"
 
 #include "reports/ReportPainter.h"
+#include "reports/ReportPreview.h"
 
 #include <QPainter>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -18,8 +18,8 @@ QStringList fieldOf(const QVector<Report::Row>& rows, const char* column) {
     return out;
 }
 
-QPrintPreviewWidget* preview(Reports::Kind kind) {
-    return ReportWindow::find(kind)->findChild<QPrintPreviewWidget*>();
+ReportPreview* preview(Reports::Kind kind) {
+    return ReportWindow::find(kind)->findChild<ReportPreview*>();
 }
 
 } // namespace
@@ -39,7 +39,7 @@ private slots:
                      qPrintable(d.layout.name));
             for (const QAbstractButton* b : report->findChildren<QAbstractButton*>())
                 QVERIFY2(report->rect().contains(b->geometry()), qPrintable(b->objectName()));
-            QCOMPARE(preview(d.kind)->zoomMode(), QPrintPreviewWidget::FitToWidth);
+            QCOMPARE(preview(d.kind)->zoomMode(), ReportPreview::ZoomMode::FitToWidth);
         }
         // The zoom chosen for a report comes back with its next window, and with no other.
         QVERIFY(click(ReportWindow::find(Reports::Kind::TeamStandings), "CmdZoomIn"));
@@ -50,7 +50,8 @@ private slots:
         for (const Reports::Design& d : Reports::designs())
             ReportWindow::open(d.kind, {});
         QCOMPARE(preview(Reports::Kind::TeamStandings)->zoomFactor(), chosen);
-        QCOMPARE(preview(Reports::Kind::RiderList)->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        QCOMPARE(preview(Reports::Kind::RiderList)->zoomMode(),
+                 ReportPreview::ZoomMode::FitToWidth);
     }
 
     void filesAndPrintJobsAreNamedForWhatTheyHold_data() {
