@@ -18,7 +18,6 @@
 #include "placings/FrmPointStanding.h"
 #include "placings/PlacingStore.h"
 #include "riders/FrmImportRiders.h"
-#include "riders/RiderStore.h"
 #include "rings/FrmRingAssign.h"
 #include "rings/RingStore.h"
 #include "teams/TeamStore.h"
@@ -269,9 +268,12 @@ bool measure(int runs, Measured* out) {
                            double queries, const QString& more) {
         out->rows.push_back({screen, shown, opened, queries, more});
     };
-    out->district = QStringLiteral("%1 teams, %2 riders")
-                        .arg(TeamStore::teams().size())
-                        .arg(RiderStore::riderNumbers().size());
+    out->district =
+        QStringLiteral("%1 teams, %2 riders")
+            .arg(TeamStore::teams().size())
+            .arg(Sql::first<int>("SELECT COUNT(*) FROM TblPerson", {}, [](const QSqlQuery& q) {
+                     return q.value(0).toInt();
+                 }).value_or(0));
     row(QStringLiteral("ring assignments"),
         QStringLiteral("%1 teams").arg(TeamStore::teams().size()), BenchSupport::median(open),
         ringQueries,

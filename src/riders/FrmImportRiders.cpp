@@ -93,7 +93,10 @@ bool FrmImportRiders::InitializeForm(const QString& path) {
     }
     RosterImport::District district;
     if (!Controls::guarded([&] {
-            for (const QString& number : RiderStore::riderNumbers())
+            QStringList numbers;
+            for (const QStringList& row : sheet->rows)
+                numbers << row.value(columns.at[RosterImport::RiderNumber]).trimmed();
+            for (const QString& number : RiderStore::storedAmong(numbers))
                 district.riderNumbers.insert(RosterImport::fold(number));
             district.teams = TeamStore::teams();
         }))

@@ -5,6 +5,8 @@
 #include "data/Sql.h"
 #include "data/Transaction.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlQuery>
 
 namespace RiderStore {
@@ -90,12 +92,20 @@ void insert(const Rider& r) {
     tx.commit();
 }
 
-QStringList riderNumbers() {
-    QStringList numbers;
-    QSqlQuery q = Sql::run("SELECT RiderNumber FROM TblPerson");
+QStringList storedAmong(const QStringList& numbers) {
+    QJsonArray given;
+    for (const QString& number : numbers)
+        given.append(number);
+    // Each given number looked up by the index (CROSS JOIN keeps that order): the cost is the
+    // file's, not the district's.
+    QSqlQuery q =
+        Sql::run("SELECT TblPerson.RiderNumber FROM json_each(?) AS Given"
+                 " CROSS JOIN TblPerson ON TblPerson.RiderNumber = Given.value",
+                 {QString::fromUtf8(QJsonDocument(given).toJson(QJsonDocument::Compact))});
+    QStringList stored;
     while (q.next())
-        numbers << q.value(0).toString();
-    return numbers;
+        stored << q.value(0).toString();
+    return stored;
 }
 
 void insertRoster(const QVector<TeamStore::Team>& newTeams, const QVector<RosterRider>& riders) {

@@ -49,8 +49,9 @@ struct RosterRider {
     int newTeam = -1; // a position in the new teams stored with him, or -1
 };
 
-// Every stored rider number.
-QStringList riderNumbers();
+// The numbers among `numbers` that stored riders have (letter case ignored as the database
+// ignores it), as stored.
+QStringList storedAmong(const QStringList& numbers);
 
 // Stores the new teams and the riders of an imported roster in one transaction: all or none.
 void insertRoster(const QVector<TeamStore::Team>& newTeams, const QVector<RosterRider>& riders);

@@ -27,7 +27,7 @@ Headings findColumns(const QStringList& headings);
 
 // What the district holds that a row is checked against.
 struct District {
-    QSet<QString> riderNumbers; // folded (see fold())
+    QSet<QString> riderNumbers; // those of the file's that are stored, folded (see fold())
     QVector<TeamStore::Team> teams;
 };
 

@@ -339,6 +339,10 @@ private slots:
         QVERIFY(importing(kRosterCsv) && click(window("FrmImportRiders"), "CmdImportRiders"));
         QCOMPARE(storedRiders(), kRoster);
         QCOMPARE(QDir(program.folder() + "/Backups").entryList(QDir::Files).size(), backups + 1);
+        // The same roster again: every rider is in the district now.
+        QVERIFY(importing(kRosterCsv));
+        QCOMPARE(control<QLabel>(window("FrmImportRiders"), "LblCounts")->text(),
+                 "Riders to add: 0     New teams: 0     Rows refused: 3");
     }
 
     void anExportedDistrictImportsIntoAnEmptyOne() {
