@@ -1,6 +1,7 @@
 #include "data/WholeFile.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -69,6 +70,11 @@ Outcome write(const QString& path, const QByteArray& bytes) {
         return {reason(error)};
     }
     return {};
+}
+
+QString fileName(QString text) {
+    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|]"));
+    return text.replace(forbidden, QStringLiteral("-"));
 }
 
 } // namespace WholeFile

@@ -17,4 +17,7 @@ Outcome write(const QString& path, const QByteArray& bytes);
 // A failed system call's error number in plain words.
 QString reason(int error);
 
+// `text` as a file name: the characters no file name may hold become "-".
+QString fileName(QString text);
+
 } // namespace WholeFile

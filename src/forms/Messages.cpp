@@ -1,6 +1,7 @@
 #include "forms/Messages.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -15,6 +16,13 @@ namespace Messages {
 
 void notice(const QString& text, const QString& title) {
     g_presenter->present({MessageRequest::Kind::Notice, title, text});
+}
+
+bool saved(const QString& path, const Outcome& written) {
+    if (!written.ok())
+        notice(QStringLiteral("The file \"%1\" could not be saved: %2.")
+                   .arg(QDir::toNativeSeparators(path), written.failure));
+    return written.ok();
 }
 
 bool confirm(const QString& text) {

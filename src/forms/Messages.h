@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Outcome.h"
+
 #include <QString>
 
 // One message box as the program asks for it.
@@ -33,6 +35,9 @@ void notice(const QString& text, const QString& title = kAppTitle);
 
 // Yes and No with the warning icon, titled "Confirm Cancel"; true unless the answer is No.
 bool confirm(const QString& text);
+
+// Says why the file at `path` could not be saved when `written` failed; true when it was saved.
+bool saved(const QString& path, const Outcome& written);
 
 // Replaces the presenter (nullptr restores the program's own); returns the previous one.
 MessagePresenter* setPresenter(MessagePresenter* presenter);

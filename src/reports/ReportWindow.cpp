@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Twips.h"
 #include "data/Spreadsheet.h"
+#include "data/WholeFile.h"
 #include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "reports/ReportPainter.h"
@@ -18,7 +19,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -168,8 +168,7 @@ QString ReportWindow::documentName(Reports::Kind kind, const QString& subject, c
         name += QLatin1Char(' ') + day.toString(Qt::ISODate);
     else if (!subject.isEmpty())
         name += QStringLiteral(" - ") + subject;
-    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|]"));
-    return name.replace(forbidden, QStringLiteral("-"));
+    return WholeFile::fileName(name);
 }
 
 QString ReportWindow::saveFolder() {
@@ -223,16 +222,10 @@ void ReportWindow::showPage() {
         QStringLiteral("Page %1 of %2").arg(std::max(1, m_preview->currentPage())).arg(count));
 }
 
-bool ReportWindow::saved(const QString& path, const Outcome& written) {
-    if (!written.ok())
-        Messages::notice(QStringLiteral("The file \"%1\" could not be saved: %2.")
-                             .arg(QDir::toNativeSeparators(path), written.failure));
-    return written.ok();
-}
-
 bool ReportWindow::savePdf(const QString& path) {
-    return saved(path, ReportPainter::writePdf(
-                           pages(), path, documentName(m_kind, m_subject, QDate::currentDate())));
+    return Messages::saved(
+        path, ReportPainter::writePdf(pages(), path,
+                                      documentName(m_kind, m_subject, QDate::currentDate())));
 }
 
 QVector<int> ReportWindow::savedColumns() const {
@@ -255,7 +248,7 @@ bool ReportWindow::saveCsv(const QString& path) {
     }
     // A byte order mark, so that spreadsheets read the file as UTF-8.
     const QByteArray bytes = "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-    return saved(path, WholeFile::write(path, bytes));
+    return Messages::saved(path, WholeFile::write(path, bytes));
 }
 
 bool ReportWindow::saveXlsx(const QString& path) {
@@ -268,7 +261,7 @@ bool ReportWindow::saveXlsx(const QString& path) {
         cells << line;
     }
     const Reports::Design& design = Reports::design(m_kind);
-    return saved(path, Spreadsheet::write(path, design.title, design.csv, cells));
+    return Messages::saved(path, Spreadsheet::write(path, design.title, design.csv, cells));
 }
 
 bool ReportWindow::print(QPrinter& printer) {

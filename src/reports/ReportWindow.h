@@ -69,7 +69,6 @@ private:
     void layOutUntil(int count);
     void finishLayout();
     void layOutSlice();
-    bool saved(const QString& path, const Outcome& written);
     // Where each column a saved file lists is in a row.
     QVector<int> savedColumns() const;
 

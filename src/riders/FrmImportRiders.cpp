@@ -94,7 +94,7 @@ bool FrmImportRiders::InitializeForm(const QString& path) {
     RosterImport::District district;
     if (!Controls::guarded([&] {
             QStringList numbers;
-            for (const QStringList& row : sheet->rows)
+            for (const QStringList& row : sheet->rows.mid(1))
                 numbers << row.value(columns.at[RosterImport::RiderNumber]).trimmed();
             for (const QString& number : RiderStore::storedAmong(numbers))
                 district.riderNumbers.insert(RosterImport::fold(number));

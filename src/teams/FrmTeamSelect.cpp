@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "data/DistrictTables.h"
 #include "data/Spreadsheet.h"
+#include "data/WholeFile.h"
 #include "forms/Controls.h"
 #include "forms/Fonts.h"
 #include "forms/Messages.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -218,19 +218,14 @@ bool FrmTeamSelect::exportTo(const QString& path) {
     QVector<Sheet> sheets;
     if (!Controls::guarded([&] { sheets = DistrictTables::read(); }))
         return false;
-    const Outcome written = Spreadsheet::writeWorkbook(path, sheets);
-    if (!written.ok())
-        Messages::notice(QStringLiteral("The file \"%1\" could not be saved: %2.")
-                             .arg(QDir::toNativeSeparators(path), written.failure));
-    return written.ok();
+    return Messages::saved(path, Spreadsheet::writeWorkbook(path, sheets));
 }
 
 void FrmTeamSelect::CmdExport_Click() {
     // The district number as typed may hold characters no file name may.
-    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|]"));
-    const QString name = QStringLiteral("District %1 %2.xlsx")
-                             .arg(AppState::DistrictNum, QDate::currentDate().toString(Qt::ISODate))
-                             .replace(forbidden, QStringLiteral("-"));
+    const QString name = WholeFile::fileName(
+        QStringLiteral("District %1 %2.xlsx")
+            .arg(AppState::DistrictNum, QDate::currentDate().toString(Qt::ISODate)));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export District"),
                                                       QDir(folder).filePath(name),
