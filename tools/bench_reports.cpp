@@ -1,7 +1,8 @@
 // coltstracker-bench-reports FOLDER... [--runs N] [--keep DIR]: times the reports on the database
-// of a program folder (made with coltstracker-district): reading and laying out each, its first
-// page shown in the report window, and its PDF. Prints the median of each in ms; with --keep
-// the PDFs are left in DIR to be looked at. Runs offscreen unless told otherwise.
+// of each program folder given (made with coltstracker-district): reading and laying out each,
+// its first page shown in the report window, and its PDF. Prints the median of each in ms, the
+// districts side by side; with --keep the PDFs are left in DIR to be looked at. Runs offscreen
+// unless told otherwise.
 #include "BenchSupport.h"
 #include "core/AppState.h"
 #include "data/DatabaseFile.h"

@@ -1,8 +1,8 @@
 // coltstracker-bench-screens FOLDER... [--runs N]: times the meet-day screens on the database of
-// a program folder (made with coltstracker-district): opening each (built, filled and shown),
-// one step of its scroll bar, for the class entry grid a box click and Submit, and the preview
-// and Import of a roster of 3,000 riders. Prints the median of each in ms. Runs offscreen unless
-// told otherwise.
+// each program folder given (made with coltstracker-district): opening each (built, filled and
+// shown), one step of its scroll bar, for the class entry grid a box click and Submit, and the
+// preview and Import of a roster of 3,000 riders. Prints the median of each in ms, the districts
+// side by side. Runs offscreen unless told otherwise.
 #include "BenchSupport.h"
 #include "core/AppState.h"
 #include "data/ClassTable.h"
