@@ -11,6 +11,11 @@
 #include "data/Sql.h"
 #include "forms/Messages.h"
 
+#include <QEventLoop>
+#include <QFontDatabase>
+#include <QThread>
+#include <QWidget>
+
 namespace {
 
 // Offers to put the newest good backup in place of the damaged database that `opened`
@@ -31,11 +36,71 @@ bool restoreNewestGood(Outcome* opened, DatabaseFile::OpenNotes* notes) {
     return true;
 }
 
+// The first windows: the main control form, or, for a district not yet set up, the settings
+// form that opens it. Returns every window made, the first one last.
+QList<QWidget*> firstWindows(bool setUp) {
+    auto* main = new FrmMain;
+    if (setUp) {
+        main->show();
+        main->unsetCursor();
+        return {main};
+    }
+    auto* form = new FrmSettings;
+    form->setOpener(main);
+    form->show();
+    form->unsetCursor();
+    return {form, main};
+}
+
+// Runs the part of opening that reads the whole file (DatabaseFile::checkWhole) on a thread of
+// its own while `show` builds and shows the first windows, so that a large district does not
+// keep its windows from the screen. Until the check is done the windows are painted but take
+// no input, so nothing is changed in a file not yet known to be sound; when it is found
+// damaged, the windows are closed again.
+template <typename Show>
+DatabaseFile::WholeCheck checkWhileShowing(bool integrity, bool backUp, Show show) {
+    DatabaseFile::WholeCheck out;
+    QThread* thread = QThread::create([&out, path = AppState::DBPath, integrity, backUp] {
+        out = DatabaseFile::checkWhole(path, integrity, backUp);
+    });
+    QEventLoop wait;
+    QObject::connect(thread, &QThread::finished, &wait, &QEventLoop::quit);
+    thread->start();
+    const QList<QWidget*> windows = show();
+    if (!thread->isFinished())
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    thread->wait();
+    delete thread;
+    if (!out.sound.ok())
+        qDeleteAll(windows);
+    return out;
+}
+
+// Reading the machine's font list is a good part of a start, and the first window cannot be
+// measured without it; it is read on a thread of its own while the database is opened and the
+// window is built, and that thread is done before start-up ends.
+class FontListAhead {
+public:
+    FontListAhead() : reader_(QThread::create([] { (void)QFontDatabase::families(); })) {
+        reader_->start();
+    }
+    ~FontListAhead() {
+        reader_->wait();
+        delete reader_;
+    }
+    FontListAhead(const FontListAhead&) = delete;
+    FontListAhead& operator=(const FontListAhead&) = delete;
+
+private:
+    QThread* reader_;
+};
+
 } // namespace
 
 namespace Startup {
 
 Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& appPath) {
+    const FontListAhead fonts;
     const DistrictSettings::Stored settings = DistrictSettings::read();
     const QString districtNumber = settings.districtNumber;
     const QString ringCount = settings.numberOfRings;
@@ -54,49 +119,54 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
     AppState::DBPath = appPath + QStringLiteral("/") + DatabaseFile::kFileName;
 
     DatabaseFile::OpenNotes notes;
-    Outcome opened = DatabaseFile::open(AppState::DBPath, Sql::kConnectionName,
-                                        Connection::kDefaultLockWaitMs, &notes);
-    if (!opened.ok() && notes.damaged) {
-        if (!restoreNewestGood(&opened, &notes))
+    Outcome opened =
+        DatabaseFile::open(AppState::DBPath, Sql::kConnectionName, Connection::kDefaultLockWaitMs,
+                           &notes, DatabaseFile::Check::Deferred);
+    // A ring count edited outside the program into something that is not a whole number of
+    // rings counts as not set up, so the settings form asks for it again.
+    qint16 rings = 0;
+    const bool setUp = districtNumber != QLatin1String("NA") && ringCount != QLatin1String("NA") &&
+                       DistrictSettings::parseStoredRings(ringCount, &rings);
+    Outcome backup;
+    for (;;) {
+        if (!opened.ok() && notes.damaged) {
+            if (!restoreNewestGood(&opened, &notes)) {
+                DatabaseFile::close(Sql::kConnectionName);
+                return {false, kDatabaseUnusable};
+            }
+        }
+        if (!opened.ok()) {
+            DatabaseFile::close(Sql::kConnectionName);
+            Messages::notice(opened.failure + QStringLiteral("\n\nColtsTracker cannot start."));
             return {false, kDatabaseUnusable};
+        }
+        // A database that cannot be written still serves for looking up and printing. Only a
+        // database that can take changes needs the start-up backup.
+        backup = DatabaseFile::writeProblem(AppState::DBPath);
+        const DatabaseFile::WholeCheck found =
+            checkWhileShowing(notes.wholeCheckLeft, backup.ok(), [&] {
+                AppState::DistrictNum = setUp ? districtNumber : QString();
+                AppState::NumRings = setUp ? rings : 0;
+                return firstWindows(setUp);
+            });
+        if (found.sound.ok()) {
+            if (backup.ok())
+                backup = found.backup;
+            break;
+        }
+        AppState::DistrictNum.clear();
+        AppState::NumRings = 0;
+        opened = found.sound;
+        notes.damaged = true;
+        notes.wholeCheckLeft = false;
     }
-    if (!opened.ok()) {
-        Messages::notice(opened.failure + QStringLiteral("\n\nColtsTracker cannot start."));
-        return {false, kDatabaseUnusable};
-    }
-    // A database that cannot be written still serves for looking up and printing. Only a
-    // database that can take changes needs the start-up backup.
-    const Outcome writable = DatabaseFile::writeProblem(AppState::DBPath);
-    QStringList notices{notes.notice};
-    notices << (writable.ok() ? Backups::writeIfChanged(Sql::db(), AppState::DBPath).failure
-                              : writable.failure)
-            << notes.olderVersion;
+    QStringList notices{notes.notice, backup.failure, notes.olderVersion};
     notices.removeAll(QString());
     if (!notices.isEmpty())
         Messages::notice(notices.join(QStringLiteral("\n\n")));
 
     if (!settings.notice.isEmpty())
         Messages::notice(settings.notice);
-
-    // A ring count edited outside the program into something that is not a whole number of
-    // rings counts as not set up, so the settings form asks for it again.
-    qint16 rings = 0;
-    const bool setUp = districtNumber != QLatin1String("NA") && ringCount != QLatin1String("NA") &&
-                       DistrictSettings::parseStoredRings(ringCount, &rings);
-
-    if (setUp) {
-        AppState::DistrictNum = districtNumber;
-        AppState::NumRings = rings;
-        auto* main = new FrmMain;
-        main->show();
-        main->unsetCursor();
-    } else {
-        auto* main = new FrmMain;
-        auto* form = new FrmSettings;
-        form->setOpener(main);
-        form->show();
-        form->unsetCursor();
-    }
     return {true, 0};
 }
 

@@ -6,16 +6,20 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMutex>
 #include <QSqlDriver>
+#include <QThread>
 #include <QVariant>
 #include <map>
 #include <sqlite3.h>
 
 namespace {
 
-int g_scopeDepth = 0;
-bool g_cursorShown = false;
-bool g_repainting = false; // inside the lock wait's event processing
+// Each thread keeps its own count: the start-up check reads the file on a thread of its own,
+// and only the window thread shows the busy cursor and repaints.
+thread_local int g_scopeDepth = 0;
+thread_local bool g_cursorShown = false;
+thread_local bool g_repainting = false; // inside the lock wait's event processing
 
 struct LockWait {
     int limitMs;
@@ -93,7 +97,8 @@ int onBusy(void* data, int calls) {
         wait->waited.start();
     if (wait->waited.elapsed() >= wait->limitMs)
         return 0;
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (qobject_cast<const QGuiApplication*>(app) && QThread::currentThread() == app->thread()) {
         if (!g_cursorShown) {
             QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
             g_cursorShown = true;
@@ -133,6 +138,8 @@ void prepare(QSqlDatabase db, int lockWaitMs) {
     // One wait record per connection name; map nodes never move, so SQLite may keep a
     // pointer to it for the life of the connection.
     static std::map<QString, LockWait> waits;
+    static QMutex guard;
+    const QMutexLocker locked(&guard);
     LockWait& wait = waits[db.connectionName()];
     wait.limitMs = lockWaitMs;
     sqlite3_busy_handler(handle, onBusy, &wait);

@@ -11,10 +11,16 @@ inline const QString kFileName = QStringLiteral("VORNColts.mdb");
 
 // What opening a file found besides success or failure.
 struct OpenNotes {
-    QString notice;       // what was done on the way in, to tell the secretary
-    QString olderVersion; // that an older file that cannot be written is read as it is
-    bool damaged = false; // the file failed because it is damaged or incomplete
+    QString notice;              // what was done on the way in, to tell the secretary
+    QString olderVersion;        // that an older file that cannot be written is read as it is
+    bool damaged = false;        // the file failed because it is damaged or incomplete
+    bool wholeCheckLeft = false; // the full check was deferred to checkWhole()
 };
+
+// How much of the file opening reads. Deferred spares a file of the current version the full
+// check and the check of its tables, which the caller then runs with checkWhole() before anything
+// is written; a file of an older version is always checked whole before it is brought up to date.
+enum class Check { Whole, Deferred };
 
 // Opens the file at `path` as the connection `connectionName` after checking that it is
 // there, readable, undamaged (the full integrity check), of a version this program knows and
@@ -24,7 +30,20 @@ struct OpenNotes {
 // connection is then removed again). Never creates or writes over a
 // file that fails a check. `lockWaitMs` is how long a statement waits for a lock.
 Outcome open(const QString& path, const QString& connectionName, int lockWaitMs = 5000,
-             OpenNotes* notes = nullptr);
+             OpenNotes* notes = nullptr, Check extent = Check::Whole);
+
+// What checkWhole() found: `sound` fails when the file is damaged; `backup` is what the
+// start-up backup said.
+struct WholeCheck {
+    Outcome sound;
+    Outcome backup;
+};
+
+// The part of opening that reads the whole file, on a read-only connection of its own, so
+// that another thread may run it while the windows are built: the full check and the check of
+// the tables when `integrity`, then, when the file is sound and `backUp`, the start-up backup
+// (Backups::writeIfChanged).
+WholeCheck checkWhole(const QString& path, bool integrity, bool backUp);
 
 // Whether the backup at `copyPath` can take the place of the database, and why not.
 Outcome checkCopy(const QString& copyPath);
