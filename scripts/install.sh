@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Puts the built program into the program folder (default ~/ColtsTracker): the program file,
-# the class heading pictures in LabelFiles/, and the delivered database VORNColts.mdb only
-# when no database is there yet. A database already there is never touched.
+# Puts the built program into the program folder (default ~/ColtsTracker): the program file and
+# its spreadsheet module, the class heading pictures in LabelFiles/, and the delivered database
+# VORNColts.mdb only when no database is there yet. A database already there is never touched.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 folder=${1:-"$HOME/ColtsTracker"}
 "$top/scripts/program-folder.sh" "$folder"
 mkdir -p "$folder"
-# The program without its debugging information.
+# The program without its debugging information, and beside it the module it loads to read and
+# write spreadsheets.
 install -s -m 755 "$top/build/coltstracker" "$folder/coltstracker.new"
+install -s -m 644 "$top/build/libcoltstracker-workbooks.so" "$folder/libcoltstracker-workbooks.so.new"
+mv -f "$folder/libcoltstracker-workbooks.so.new" "$folder/libcoltstracker-workbooks.so"
 mv -f "$folder/coltstracker.new" "$folder/coltstracker"
 "$top/build/tools/coltstracker-makedb" "$folder"
 log=$(mktemp)

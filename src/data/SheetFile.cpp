@@ -1,209 +1,34 @@
 #include "data/SheetFile.h"
 
 #include "core/CsvText.h"
+#include "data/SheetCells.h"
 #include "data/WholeFile.h"
+#include "data/WorkbookModule.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
 #include <QtGui/private/qzipreader_p.h>
-#include <cmath>
-#include <map>
-#include <memory>
 #include <optional>
-#include <orcus/orcus_ods.hpp>
-#include <orcus/orcus_xlsx.hpp>
-#include <orcus/spreadsheet/import_interface.hpp>
 
 namespace {
 
-namespace ss = orcus::spreadsheet;
-
-// The cells of one sheet as they arrive, in any order.
-class Cells {
-public:
-    void set(int row, int column, const QString& text) {
-        if (row < 0 || column < 0 || text.isEmpty())
-            return;
-        QStringList& line = m_rows[row];
-        while (line.size() <= column)
-            line << QString();
-        line[column] = text;
-    }
-    QVector<QStringList> rows() const {
-        QVector<QStringList> rows(m_rows.empty() ? 0 : m_rows.rbegin()->first + 1);
-        for (const auto& [row, line] : m_rows)
-            rows[row] = line;
-        return rows;
-    }
-
-private:
-    std::map<int, QStringList> m_rows;
-};
-
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-// "B12" as a row and a column from 0; -1 where it names none.
-std::pair<int, int> cellAddress(QStringView address) {
-    int column = 0, row = 0, i = 0;
-    for (; i < address.size() && address.at(i) == u'$'; ++i) {
-    }
-    for (; i < address.size() && address.at(i).isLetter() && column < 20000; ++i)
-        column = column * 26 + (address.at(i).toUpper().unicode() - 'A' + 1);
-    for (; i < address.size() && address.at(i) == u'$'; ++i) {
-    }
-    for (; i < address.size() && address.at(i).isDigit() && row < 10000000; ++i)
-        row = row * 10 + (address.at(i).unicode() - '0');
-    return {row - 1, column - 1};
-}
-
-// What the library hands over while it reads a workbook: the shared strings, the cells of
-// each sheet and the stored results of formulas. Styles and the rest are left unread.
-class Strings : public ss::iface::import_shared_strings {
-public:
-    QStringList list;
-    size_t append(std::string_view s) override {
-        list << text(s);
-        return size_t(list.size() - 1);
-    }
-    size_t add(std::string_view s) override { return append(s); }
-    void set_segment_font(size_t) override {}
-    void set_segment_bold(bool) override {}
-    void set_segment_italic(bool) override {}
-    void set_segment_font_name(std::string_view) override {}
-    void set_segment_font_size(double) override {}
-    void set_segment_font_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
-                                ss::color_elem_t) override {}
-    void append_segment(std::string_view s) override { m_segments += text(s); }
-    size_t commit_segments() override {
-        list << m_segments;
-        m_segments.clear();
-        return size_t(list.size() - 1);
-    }
-
-private:
-    QString m_segments;
-};
-
-class Formula : public ss::iface::import_formula {
-public:
-    explicit Formula(Cells& cells) : m_cells(cells) {}
-    void set_position(ss::row_t row, ss::col_t col) override { m_at = {row, col}; }
-    void set_formula(ss::formula_grammar_t, std::string_view) override {}
-    void set_shared_formula_index(size_t) override {}
-    void set_result_string(std::string_view value) override { m_result = text(value); }
-    void set_result_value(double value) override { m_result = SheetFile::numberText(value); }
-    void set_result_bool(bool value) override { m_result = value ? "TRUE" : "FALSE"; }
-    void set_result_empty() override { m_result.clear(); }
-    void commit() override {
-        m_cells.set(m_at.first, m_at.second, m_result);
-        m_result.clear();
-    }
-
-private:
-    Cells& m_cells;
-    std::pair<int, int> m_at{-1, -1};
-    QString m_result;
-};
-
-class SheetCells : public ss::iface::import_sheet {
-public:
-    SheetCells(const QString& sheetName, const Strings& strings)
-        : name(sheetName), m_strings(strings), m_formula(cells) {}
-    QString name;
-    Cells cells;
-
-    ss::iface::import_formula* get_formula() override { return &m_formula; }
-    void set_auto(ss::row_t row, ss::col_t col, std::string_view s) override {
-        cells.set(row, col, text(s));
-    }
-    void set_string(ss::row_t row, ss::col_t col, ss::string_id_t id) override {
-        cells.set(row, col, m_strings.list.value(qsizetype(id)));
-    }
-    void set_value(ss::row_t row, ss::col_t col, double value) override {
-        cells.set(row, col, SheetFile::numberText(value));
-    }
-    void set_bool(ss::row_t row, ss::col_t col, bool value) override {
-        cells.set(row, col, value ? "TRUE" : "FALSE");
-    }
-    void set_date_time(ss::row_t row, ss::col_t col, int year, int month, int day, int, int,
-                       double) override {
-        cells.set(row, col,
-                  QString::asprintf("%04d-%02d-%02d", year, month, day)); // the date alone
-    }
-    void set_format(ss::row_t, ss::col_t, size_t) override {}
-    void set_format(ss::row_t, ss::col_t, ss::row_t, ss::col_t, size_t) override {}
-    void fill_down_cells(ss::row_t, ss::col_t, ss::row_t) override {}
-    ss::range_size_t get_sheet_size() const override { return {1048576, 16384}; }
-
-private:
-    const Strings& m_strings;
-    Formula m_formula;
-};
-
-class References : public ss::iface::import_reference_resolver {
-public:
-    ss::src_address_t resolve_address(std::string_view address) override {
-        const auto [row, column] = cellAddress(text(address));
-        return {0, row, column};
-    }
-    ss::src_range_t resolve_range(std::string_view range) override {
-        const std::string_view::size_type colon = range.find(':');
-        if (colon == std::string_view::npos)
-            return {resolve_address(range), resolve_address(range)};
-        return {resolve_address(range.substr(0, colon)), resolve_address(range.substr(colon + 1))};
-    }
-};
-
-class Workbook : public ss::iface::import_factory {
-public:
-    std::vector<std::unique_ptr<SheetCells>> sheets;
-
-    ss::iface::import_shared_strings* get_shared_strings() override { return &m_strings; }
-    ss::iface::import_reference_resolver*
-    get_reference_resolver(ss::formula_ref_context_t) override {
-        return &m_references;
-    }
-    ss::iface::import_sheet* append_sheet(ss::sheet_t, std::string_view name) override {
-        sheets.push_back(std::make_unique<SheetCells>(text(name), m_strings));
-        return sheets.back().get();
-    }
-    ss::iface::import_sheet* get_sheet(std::string_view name) override {
-        for (const auto& sheet : sheets)
-            if (sheet->name == text(name))
-                return sheet.get();
-        return nullptr;
-    }
-    ss::iface::import_sheet* get_sheet(ss::sheet_t index) override {
-        return index >= 0 && size_t(index) < sheets.size() ? sheets.at(size_t(index)).get()
-                                                           : nullptr;
-    }
-    void finalize() override {}
-
-private:
-    Strings m_strings;
-    References m_references;
-};
+using SheetFile::cellAddress;
+using SheetFile::Cells;
 
 SheetFile::Read readWithLibrary(const QString& path, bool openDocument) {
-    Workbook book;
-    try {
-        const std::string name = QFile::encodeName(path).toStdString();
-        if (openDocument)
-            orcus::orcus_ods(&book).read_file(name);
-        else
-            orcus::orcus_xlsx(&book).read_file(name);
-    } catch (const std::exception& e) {
-        return {{},
-                QStringLiteral("it is damaged or not a spreadsheet (%1)")
-                    .arg(QString::fromLocal8Bit(e.what()))};
-    }
+    QString failure;
+    const WorkbookModule::Functions* module = WorkbookModule::load(&failure);
+    if (!module)
+        return {{}, failure};
+    QVector<WorkbookModule::ReadSheet> sheets;
+    failure = module->read(path, openDocument, &sheets);
+    if (!failure.isEmpty())
+        return {{}, QStringLiteral("it is damaged or not a spreadsheet (%1)").arg(failure)};
     SheetFile::Read read;
-    for (const auto& sheet : book.sheets)
-        read.sheets.push_back({sheet->name, sheet->cells.rows()});
+    for (const WorkbookModule::ReadSheet& sheet : sheets)
+        read.sheets.push_back({sheet.name, sheet.rows});
     return read;
 }
 
@@ -351,12 +176,6 @@ std::optional<SheetFile::Read> readPackage(const Package& package, bool always) 
 } // namespace
 
 namespace SheetFile {
-
-QString numberText(double value) {
-    if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)
-        return QString::number(qint64(value));
-    return QString::number(value, 'g', 15);
-}
 
 Read read(const QString& path) {
     QFile file(path);

@@ -21,7 +21,4 @@ struct Read {
 
 Read read(const QString& path);
 
-// The text a number cell shows: whole numbers without a decimal point.
-QString numberText(double value);
-
 } // namespace SheetFile

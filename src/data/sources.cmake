@@ -12,9 +12,10 @@ list(APPEND COLTS_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ClassTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DistrictTables.cpp
 )
-# The spreadsheet writer and reader need libxlsxwriter and liborcus, which only the UI library
-# links.
+# The spreadsheet writer and reader load the workbook module (WorkbookModule.cpp, a target of
+# its own), which alone links libxlsxwriter and liborcus.
 list(APPEND COLTS_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Spreadsheet.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SheetFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WorkbookLoader.cpp
 )
