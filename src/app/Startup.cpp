@@ -13,6 +13,7 @@
 
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QThread>
 #include <QWidget>
 
@@ -38,7 +39,7 @@ bool restoreNewestGood(Outcome* opened, DatabaseFile::OpenNotes* notes) {
 
 // The first windows: the main control form, or, for a district not yet set up, the settings
 // form that opens it. Returns every window made, the first one last.
-QList<QWidget*> firstWindows(bool setUp) {
+QList<QPointer<QWidget>> firstWindows(bool setUp) {
     auto* main = new FrmMain;
     if (setUp) {
         main->show();
@@ -66,13 +67,16 @@ DatabaseFile::WholeCheck checkWhileShowing(bool integrity, bool backUp, Show sho
     QEventLoop wait;
     QObject::connect(thread, &QThread::finished, &wait, &QEventLoop::quit);
     thread->start();
-    const QList<QWidget*> windows = show();
+    // A window closed meanwhile (from its title bar) is gone already.
+    const QList<QPointer<QWidget>> windows = show();
     if (!thread->isFinished())
         wait.exec(QEventLoop::ExcludeUserInputEvents);
     thread->wait();
     delete thread;
-    if (!out.sound.ok())
-        qDeleteAll(windows);
+    if (!out.sound.ok()) {
+        for (QWidget* window : windows)
+            delete window;
+    }
     return out;
 }
 
