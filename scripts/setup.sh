@@ -8,7 +8,7 @@ set -euo pipefail
 program=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev
-    libxlsxwriter-dev liborcus-dev fonts-liberation fontconfig
+    libxlsxwriter-dev liborcus-dev fonts-liberation fontconfig libfontconfig-dev
 )
 tests=(
     poppler-utils desktop-file-utils clang-format xvfb xauth unzip

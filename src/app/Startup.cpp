@@ -12,7 +12,6 @@
 #include "forms/Messages.h"
 
 #include <QEventLoop>
-#include <QFontDatabase>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
@@ -54,7 +53,7 @@ QList<QPointer<QWidget>> firstWindows(bool setUp) {
 }
 
 // Runs the part of opening that reads the whole file (DatabaseFile::checkWhole) on a thread of
-// its own while `show` builds and shows the first windows, so that a large district does not
+// its own once `show` has built and shown the first windows, so that a large district does not
 // keep its windows from the screen. Until the check is done the windows are painted but take
 // no input, so nothing is changed in a file not yet known to be sound; when it is found
 // damaged, the windows are closed again.
@@ -66,9 +65,10 @@ DatabaseFile::WholeCheck checkWhileShowing(bool integrity, bool backUp, Show sho
     });
     QEventLoop wait;
     QObject::connect(thread, &QThread::finished, &wait, &QEventLoop::quit);
-    thread->start();
-    // A window closed meanwhile (from its title bar) is gone already.
+    // The check starts once the windows are up, so that the two do not compete for the
+    // processor. A window closed meanwhile (from its title bar) is gone already.
     const QList<QPointer<QWidget>> windows = show();
+    thread->start();
     if (!thread->isFinished())
         wait.exec(QEventLoop::ExcludeUserInputEvents);
     thread->wait();
@@ -80,31 +80,11 @@ DatabaseFile::WholeCheck checkWhileShowing(bool integrity, bool backUp, Show sho
     return out;
 }
 
-// Reading the machine's font list is a good part of a start, and the first window cannot be
-// measured without it; it is read on a thread of its own while the database is opened and the
-// window is built, and that thread is done before start-up ends.
-class FontListAhead {
-public:
-    FontListAhead() : reader_(QThread::create([] { (void)QFontDatabase::families(); })) {
-        reader_->start();
-    }
-    ~FontListAhead() {
-        reader_->wait();
-        delete reader_;
-    }
-    FontListAhead(const FontListAhead&) = delete;
-    FontListAhead& operator=(const FontListAhead&) = delete;
-
-private:
-    QThread* reader_;
-};
-
 } // namespace
 
 namespace Startup {
 
 Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& appPath) {
-    const FontListAhead fonts;
     const DistrictSettings::Stored settings = DistrictSettings::read();
     const QString districtNumber = settings.districtNumber;
     const QString ringCount = settings.numberOfRings;
