@@ -76,9 +76,8 @@ QString incomplete(QSqlDatabase db, const QString& path) {
 
 // What a file as found fails of the checks, or an empty text; reads and never writes.
 // `version` receives its version; `damaged` whether it failed as damaged or incomplete.
-// With `whole` false, a file that names itself ours and of the current version is spared the
-// full check and the check of its tables, which the caller then runs itself
-// (DatabaseFile::checkWhole).
+// With `whole` false (see mayWait()), the full check and the check of the tables are left to
+// the caller (DatabaseFile::checkWhole).
 QString inspect(QSqlDatabase db, const QString& path, bool whole, int* version, bool* damaged) {
     QString error;
     const QString appId = pragmaText(db, QStringLiteral("application_id"), &error);
@@ -90,11 +89,6 @@ QString inspect(QSqlDatabase db, const QString& path, bool whole, int* version, 
         if (error.contains(QLatin1String("not a database")))
             return notOurs(path);
         return QStringLiteral("The database file \"%1\" cannot be read: %2.").arg(path, error);
-    }
-    if (!whole) {
-        const QString stored = pragmaText(db, QStringLiteral("user_version"), &error);
-        whole = !error.isEmpty() || appId.toLongLong() != Schema::kApplicationId ||
-                stored.toInt() != Schema::kCurrentVersion;
     }
     // The full check reads every record and index; on a district of 3,000 riders it takes
     // about 15 ms, and it finds an index that no longer agrees with its table. A damaged file
@@ -126,12 +120,26 @@ QString inspect(QSqlDatabase db, const QString& path, bool whole, int* version, 
     return missing;
 }
 
+// Whether the full check of `db` may wait until after it is opened: the file names itself ours,
+// of the current version, and is in the ordinary journal mode, so that opening it writes
+// nothing. Any other file is checked whole first.
+bool mayWait(QSqlDatabase db) {
+    QString error;
+    const qint64 appId = pragmaText(db, QStringLiteral("application_id"), &error).toLongLong();
+    const int version = pragmaText(db, QStringLiteral("user_version"), &error).toInt();
+    const QString mode = pragmaText(db, QStringLiteral("journal_mode"), &error);
+    return error.isEmpty() && appId == Schema::kApplicationId &&
+           version == Schema::kCurrentVersion &&
+           mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0;
+}
+
 QString check(QSqlDatabase db, const QString& path, bool whole, DatabaseFile::OpenNotes* notes) {
+    whole = whole || !mayWait(db);
     int version = 0;
     const QString problem = inspect(db, path, whole, &version, &notes->damaged);
     if (!problem.isEmpty())
         return problem;
-    notes->wholeCheckLeft = !whole && version == Schema::kCurrentVersion;
+    notes->wholeCheckLeft = !whole;
     QString error;
     // Another tool may have switched the file to write-ahead logging; the program keeps
     // every saved record in the file itself, so that a copy of the file is a whole backup.

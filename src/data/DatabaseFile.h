@@ -17,14 +17,16 @@ struct OpenNotes {
     bool wholeCheckLeft = false; // the full check was deferred to checkWhole()
 };
 
-// How much of the file opening reads. Deferred spares a file of the current version the full
-// check and the check of its tables, which the caller then runs with checkWhole() before anything
-// is written; a file of an older version is always checked whole before it is brought up to date.
+// How much of the file opening reads. Deferred spares a file of the current version in the
+// ordinary journal mode, which opening does not write, the full check and the check of its
+// tables; the caller then runs them with checkWhole() before anything is written. Any other
+// file (an older version to bring up to date, a file another tool left in another journal
+// mode) is checked whole before it is written.
 enum class Check { Whole, Deferred };
 
 // Opens the file at `path` as the connection `connectionName` after checking that it is
-// there, readable, undamaged (the full integrity check), of a version this program knows and
-// holding every table and column the program uses; deals with a journal left beside it
+// there, readable, undamaged (the full integrity check, unless Deferred), of a version this program
+// knows and holding every table and column the program uses; deals with a journal left beside it
 // first; upgrades an older one (after a backup copy) when it can be written, and keeps it in
 // the rollback-journal mode. A failure says what is wrong in a sentence or two (the
 // connection is then removed again). Never creates or writes over a

@@ -91,6 +91,29 @@ private slots:
         QVERIFY(Sql::exists("SELECT * FROM TblTeam WHERE TeamName = 'In the log'"));
     }
 
+    // Start-up leaves the full check for later only where opening writes nothing to the file.
+    void fullCheckWaitsOnlyForAFileOpeningLeavesAsItIs_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<bool>("waits");
+        QTest::newRow("current version") << QStringList{} << true;
+        QTest::newRow("older version") << kOlderVersion << false;
+        QTest::newRow("write-ahead log") << QStringList{"PRAGMA journal_mode = WAL"} << false;
+    }
+    void fullCheckWaitsOnlyForAFileOpeningLeavesAsItIs() {
+        QFETCH(QStringList, before);
+        QFETCH(bool, waits);
+        TestDistrict program;
+        for (const QString& statement : before)
+            Sql::run(statement);
+        program.closeDatabase();
+        DatabaseFile::OpenNotes notes;
+        QCOMPARE(DatabaseFile::open(program.databasePath(), Sql::kConnectionName, 5000, &notes,
+                                    DatabaseFile::Check::Deferred)
+                     .failure,
+                 QString());
+        QCOMPARE(notes.wholeCheckLeft, waits);
+    }
+
     void journalLeftBesideTheFile_data() {
         QTest::addColumn<QString>("journal");
         QTest::addColumn<QString>("teams");    // after the file is opened
