@@ -57,11 +57,10 @@ QList<QPointer<QWidget>> firstWindows(bool setUp) {
 // keep its windows from the screen. Until the check is done the windows are painted but take
 // no input, so nothing is changed in a file not yet known to be sound; when it is found
 // damaged, the windows are closed again.
-template <typename Show>
-DatabaseFile::WholeCheck checkWhileShowing(bool integrity, bool backUp, Show show) {
+template <typename Show> DatabaseFile::WholeCheck checkWhileShowing(bool integrity, Show show) {
     DatabaseFile::WholeCheck out;
-    QThread* thread = QThread::create([&out, path = AppState::DBPath, integrity, backUp] {
-        out = DatabaseFile::checkWhole(path, integrity, backUp);
+    QThread* thread = QThread::create([&out, path = AppState::DBPath, integrity] {
+        out = DatabaseFile::checkWhole(path, integrity);
     });
     QEventLoop wait;
     QObject::connect(thread, &QThread::finished, &wait, &QEventLoop::quit);
@@ -124,18 +123,13 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
             Messages::notice(opened.failure + QStringLiteral("\n\nColtsTracker cannot start."));
             return {false, kDatabaseUnusable};
         }
-        // A database that cannot be written still serves for looking up and printing. Only a
-        // database that can take changes needs the start-up backup.
-        backup = DatabaseFile::writeProblem(AppState::DBPath);
-        const DatabaseFile::WholeCheck found =
-            checkWhileShowing(notes.wholeCheckLeft, backup.ok(), [&] {
-                AppState::DistrictNum = setUp ? districtNumber : QString();
-                AppState::NumRings = setUp ? rings : 0;
-                return firstWindows(setUp);
-            });
+        const DatabaseFile::WholeCheck found = checkWhileShowing(notes.wholeCheckLeft, [&] {
+            AppState::DistrictNum = setUp ? districtNumber : QString();
+            AppState::NumRings = setUp ? rings : 0;
+            return firstWindows(setUp);
+        });
         if (found.sound.ok()) {
-            if (backup.ok())
-                backup = found.backup;
+            backup = found.backup;
             break;
         }
         AppState::DistrictNum.clear();

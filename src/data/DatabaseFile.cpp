@@ -282,7 +282,7 @@ Outcome restore(const QString& copyPath, const QString& path, const QString& con
     return reopened;
 }
 
-WholeCheck checkWhole(const QString& path, bool integrity, bool backUp) {
+WholeCheck checkWhole(const QString& path, bool integrity) {
     WholeCheck out;
     const QString name = QStringLiteral("WholeCheck");
     out.sound.failure = withConnection(path, name, QStringLiteral("QSQLITE_OPEN_READONLY"), false,
@@ -293,8 +293,14 @@ WholeCheck checkWhole(const QString& path, bool integrity, bool backUp) {
                                                found = damage(db, path);
                                            if (integrity && found.isEmpty())
                                                found = incomplete(db, path);
-                                           if (found.isEmpty() && backUp)
-                                               out.backup = Backups::writeIfChanged(db, path);
+                                           // A database that cannot be written still serves for
+                                           // looking up and printing. Only a database that can take
+                                           // changes needs the start-up backup.
+                                           if (found.isEmpty()) {
+                                               out.backup = writeProblem(path);
+                                               if (out.backup.ok())
+                                                   out.backup = Backups::writeIfChanged(db, path);
+                                           }
                                            return found;
                                        });
     return out;

@@ -34,18 +34,18 @@ enum class Check { Whole, Deferred };
 Outcome open(const QString& path, const QString& connectionName, int lockWaitMs = 5000,
              OpenNotes* notes = nullptr, Check extent = Check::Whole);
 
-// What checkWhole() found: `sound` fails when the file is damaged; `backup` is what the
-// start-up backup said.
+// What checkWhole() found: `sound` fails when the file is damaged; `backup` says why the
+// start-up backup was not made, or that the file cannot be written (see writeProblem()).
 struct WholeCheck {
     Outcome sound;
     Outcome backup;
 };
 
 // The part of opening that reads the whole file, on a read-only connection of its own, so
-// that another thread may run it while the windows are built: the full check and the check of
-// the tables when `integrity`, then, when the file is sound and `backUp`, the start-up backup
-// (Backups::writeIfChanged).
-WholeCheck checkWhole(const QString& path, bool integrity, bool backUp);
+// that another thread may run it while the windows are up: the full check and the check of
+// the tables when `integrity`, then, when the file is sound and it can be written, the
+// start-up backup (Backups::writeIfChanged).
+WholeCheck checkWhole(const QString& path, bool integrity);
 
 // Whether the backup at `copyPath` can take the place of the database, and why not.
 Outcome checkCopy(const QString& copyPath);
