@@ -11,8 +11,8 @@
 #include "data/Sql.h"
 #include "forms/Messages.h"
 
+#include <QApplication>
 #include <QEventLoop>
-#include <QPointer>
 #include <QThread>
 #include <QWidget>
 
@@ -38,7 +38,7 @@ bool restoreNewestGood(Outcome* opened, DatabaseFile::OpenNotes* notes) {
 
 // The first windows: the main control form, or, for a district not yet set up, the settings
 // form that opens it. Returns every window made, the first one last.
-QList<QPointer<QWidget>> firstWindows(bool setUp) {
+QList<QWidget*> firstWindows(bool setUp) {
     auto* main = new FrmMain;
     if (setUp) {
         main->show();
@@ -51,6 +51,18 @@ QList<QPointer<QWidget>> firstWindows(bool setUp) {
     form->unsetCursor();
     return {form, main};
 }
+
+// Keeps every window open while it is installed: a close request (the title bar's close
+// button) is refused, like any other input while the start-up check runs.
+class HoldOpen : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        return true;
+    }
+};
 
 // Runs the part of opening that reads the whole file (DatabaseFile::checkWhole) on a thread of
 // its own once `show` has built and shown the first windows, so that a large district does not
@@ -65,17 +77,19 @@ template <typename Show> DatabaseFile::WholeCheck checkWhileShowing(bool integri
     QEventLoop wait;
     QObject::connect(thread, &QThread::finished, &wait, &QEventLoop::quit);
     // The check starts once the windows are up, so that the two do not compete for the
-    // processor. A window closed meanwhile (from its title bar) is gone already.
-    const QList<QPointer<QWidget>> windows = show();
+    // processor.
+    const QList<QWidget*> windows = show();
     thread->start();
-    if (!thread->isFinished())
+    if (!thread->isFinished()) {
+        HoldOpen hold;
+        qApp->installEventFilter(&hold);
         wait.exec(QEventLoop::ExcludeUserInputEvents);
+        qApp->removeEventFilter(&hold);
+    }
     thread->wait();
     delete thread;
-    if (!out.sound.ok()) {
-        for (QWidget* window : windows)
-            delete window;
-    }
+    if (!out.sound.ok())
+        qDeleteAll(windows);
     return out;
 }
 
@@ -132,10 +146,13 @@ Result start(qint32 screenWidthTwips, qint32 screenHeightTwips, const QString& a
             backup = found.backup;
             break;
         }
+        // As when opening fails: the file is closed, so that a restore keeps it aside as
+        // damaged rather than as a backup.
+        DatabaseFile::close(Sql::kConnectionName);
         AppState::DistrictNum.clear();
         AppState::NumRings = 0;
         opened = found.sound;
-        notes.damaged = true;
+        notes.damaged = found.damaged;
         notes.wholeCheckLeft = false;
     }
     QStringList notices{notes.notice, backup.failure, notes.olderVersion};

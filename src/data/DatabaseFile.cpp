@@ -284,25 +284,23 @@ Outcome restore(const QString& copyPath, const QString& path, const QString& con
 
 WholeCheck checkWhole(const QString& path, bool integrity) {
     WholeCheck out;
-    const QString name = QStringLiteral("WholeCheck");
-    out.sound.failure = withConnection(path, name, QStringLiteral("QSQLITE_OPEN_READONLY"), false,
-                                       [&](QSqlDatabase db) {
-                                           Connection::prepare(db);
-                                           QString found;
-                                           if (integrity)
-                                               found = damage(db, path);
-                                           if (integrity && found.isEmpty())
-                                               found = incomplete(db, path);
-                                           // A database that cannot be written still serves for
-                                           // looking up and printing. Only a database that can take
-                                           // changes needs the start-up backup.
-                                           if (found.isEmpty()) {
-                                               out.backup = writeProblem(path);
-                                               if (out.backup.ok())
-                                                   out.backup = Backups::writeIfChanged(db, path);
-                                           }
-                                           return found;
-                                       });
+    const auto work = [&](QSqlDatabase db) {
+        Connection::prepare(db);
+        QString found = integrity ? damage(db, path) : QString();
+        if (integrity && found.isEmpty())
+            found = incomplete(db, path);
+        out.damaged = !found.isEmpty();
+        // A database that cannot be written still serves for looking up and printing. Only a
+        // database that can take changes needs the start-up backup.
+        if (found.isEmpty()) {
+            out.backup = writeProblem(path);
+            if (out.backup.ok())
+                out.backup = Backups::writeIfChanged(db, path);
+        }
+        return found;
+    };
+    out.sound.failure = withConnection(path, QStringLiteral("WholeCheck"),
+                                       QStringLiteral("QSQLITE_OPEN_READONLY"), false, work);
     return out;
 }
 

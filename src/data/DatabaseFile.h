@@ -34,10 +34,12 @@ enum class Check { Whole, Deferred };
 Outcome open(const QString& path, const QString& connectionName, int lockWaitMs = 5000,
              OpenNotes* notes = nullptr, Check extent = Check::Whole);
 
-// What checkWhole() found: `sound` fails when the file is damaged; `backup` says why the
-// start-up backup was not made, or that the file cannot be written (see writeProblem()).
+// What checkWhole() found: `sound` fails when the file is damaged or incomplete (`damaged`
+// then true) or could not be read; `backup` says why the start-up backup was not made, or that
+// the file cannot be written (see writeProblem()).
 struct WholeCheck {
     Outcome sound;
+    bool damaged = false;
     Outcome backup;
 };
 

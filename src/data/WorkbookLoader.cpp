@@ -11,9 +11,14 @@ const Functions* load(QString* failure) {
     static const Functions* loaded = nullptr;
     if (loaded)
         return loaded;
-    // Beside the program when it is installed; in the build folder for the tests and tools.
-    const QStringList folders{QCoreApplication::applicationDirPath(),
-                              QStringLiteral(COLTS_WORKBOOK_MODULE_DIR)};
+    // Beside the program when it is installed; in the build folder for the tests and tools
+    // there, and only for them, so that an installed program never loads another build's.
+    const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    const QString buildFolder = QDir(QStringLiteral(COLTS_WORKBOOK_MODULE_DIR)).canonicalPath();
+    QStringList folders{programFolder};
+    if (!buildFolder.isEmpty() &&
+        (programFolder == buildFolder || programFolder.startsWith(buildFolder + QLatin1Char('/'))))
+        folders << buildFolder;
     QString reason;
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(kFileName);

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "core/Twips.h"
 #include "data/Backups.h"
+#include "data/DatabaseFile.h"
 #include "forms/Controls.h"
 #include "forms/FormBase.h"
 #include "support/Faults.h"
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -247,12 +249,18 @@ private slots:
     }
 
     void damagedDatabaseOffersTheNewestGoodBackup_data() {
+        QTest::addColumn<QString>("fault"); // see spoil()
         QTest::addColumn<bool>("restore");
-        QTest::newRow("restored") << true;
-        QTest::newRow("declined") << false;
+        QTest::addColumn<QString>("said");
+        QTest::newRow("restored") << "damage" << true << "is damaged and cannot be used";
+        QTest::newRow("declined") << "damage" << false << "is damaged and cannot be used";
+        QTest::newRow("a table missing, restored")
+            << "DROP TABLE TblRing" << true << "is incomplete and cannot be used";
     }
     void damagedDatabaseOffersTheNewestGoodBackup() {
+        QFETCH(QString, fault);
         QFETCH(bool, restore);
+        QFETCH(QString, said);
         TestProgram program;
         TestProgram::setDistrict("4", "2");
         const QString path = program.databasePath();
@@ -265,15 +273,15 @@ private slots:
         QVERIFY(newer.open(QIODevice::WriteOnly) && newer.write("not a database") > 0);
         newer.close();
         program.closeDatabase();
-        QVERIFY(spoil(program, "damage"));
+        QVERIFY(spoil(program, fault));
         const QByteArray damaged = fileBytes(path);
         program.presenter.answer({restore ? Answer::Yes : Answer::No});
         QCOMPARE(Startup::start(16000, 12000, program.folder()).running, restore);
-        const QStringList said = program.presenter.texts();
+        const QStringList texts = program.presenter.texts();
         QVERIFY2(
-            said.size() == 1 && said[0].contains("is damaged and cannot be used") &&
-                said[0].endsWith("Restore the newest good backup, from 2026-12-06 20:41, now?"),
-            qPrintable(said.join('\n')));
+            texts.size() == 1 && texts[0].contains(said) &&
+                texts[0].endsWith("Restore the newest good backup, from 2026-12-06 20:41, now?"),
+            qPrintable(texts.join('\n')));
         QCOMPARE(fileBytes(path) == damaged, !restore);
         if (!restore)
             return;
@@ -282,6 +290,13 @@ private slots:
         const QDir folder(Backups::folderFor(path));
         const QStringList kept = folder.entryList({"*-damaged.mdb"});
         QVERIFY(kept.size() == 1 && fileBytes(folder.filePath(kept[0])) == damaged);
+        // The spoilt file is kept aside, never among the backups: only the newer copy that
+        // spoilt itself fails the check.
+        const QStringList copies = Backups::existing(path);
+        QCOMPARE(
+            std::count_if(copies.begin(), copies.end(),
+                          [](const QString& copy) { return !DatabaseFile::checkCopy(copy).ok(); }),
+            1);
     }
 
     void backupChosenOnTheSettingsFormTakesThePlaceOfTheRecords() {
