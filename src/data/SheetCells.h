@@ -17,6 +17,11 @@ inline QString numberText(double value) {
     return QString::number(value, 'g', 15);
 }
 
+// The text a boolean cell shows.
+inline QString boolText(bool value) {
+    return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+}
+
 // "B12" as a row and a column from 0; -1 where it names none.
 inline std::pair<int, int> cellAddress(QStringView address) {
     int column = 0, row = 0, i = 0;

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QXmlStreamReader>
 #include <QtGui/private/qzipreader_p.h>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -22,13 +23,10 @@ SheetFile::Read readWithLibrary(const QString& path, bool openDocument) {
     const WorkbookModule::Functions* module = WorkbookModule::load(&failure);
     if (!module)
         return {{}, failure};
-    QVector<WorkbookModule::ReadSheet> sheets;
-    failure = module->read(path, openDocument, &sheets);
+    SheetFile::Read read;
+    failure = module->read(path, openDocument, &read.sheets);
     if (!failure.isEmpty())
         return {{}, QStringLiteral("it is damaged or not a spreadsheet (%1)").arg(failure)};
-    SheetFile::Read read;
-    for (const WorkbookModule::ReadSheet& sheet : sheets)
-        read.sheets.push_back({sheet.name, sheet.rows});
     return read;
 }
 
@@ -40,6 +38,12 @@ public:
         return m_zip.isReadable() && m_zip.count() > 0 && m_zip.status() == QZipReader::NoError;
     }
     QByteArray part(const QString& name) const { return m_zip.fileData(name); }
+    bool has(const QString& name) const {
+        const QList<QZipReader::FileInfo> entries = m_zip.fileInfoList();
+        return std::any_of(
+            entries.begin(), entries.end(),
+            [&name](const QZipReader::FileInfo& entry) { return entry.filePath == name; });
+    }
 
     struct Relationship {
         QString type,
@@ -120,7 +124,7 @@ QVector<QStringList> worksheetRows(const QByteArray& part, const QStringList& st
             if (type == u"s")
                 value = strings.value(value.toInt());
             else if (type == u"b")
-                value = value == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+                value = SheetFile::boolText(value == u"1");
             else if (type.isEmpty() || type == u"n") {
                 bool number = false;
                 const double d = value.toDouble(&number);
@@ -201,7 +205,7 @@ Read read(const QString& path) {
     Package package(path);
     if (!package.readable())
         return {{}, QStringLiteral("it is damaged or not a spreadsheet")};
-    if (!package.part(QStringLiteral("content.xml")).isEmpty())
+    if (package.has(QStringLiteral("content.xml")))
         return readWithLibrary(path, true);
     if (std::optional<Read> own = readPackage(package, false))
         return *own;

@@ -57,7 +57,7 @@ public:
     void set_shared_formula_index(size_t) override {}
     void set_result_string(std::string_view value) override { m_result = text(value); }
     void set_result_value(double value) override { m_result = SheetFile::numberText(value); }
-    void set_result_bool(bool value) override { m_result = value ? "TRUE" : "FALSE"; }
+    void set_result_bool(bool value) override { m_result = SheetFile::boolText(value); }
     void set_result_empty() override { m_result.clear(); }
     void commit() override {
         m_cells.set(m_at.first, m_at.second, m_result);
@@ -88,7 +88,7 @@ public:
         cells.set(row, col, SheetFile::numberText(value));
     }
     void set_bool(ss::row_t row, ss::col_t col, bool value) override {
-        cells.set(row, col, value ? "TRUE" : "FALSE");
+        cells.set(row, col, SheetFile::boolText(value));
     }
     void set_date_time(ss::row_t row, ss::col_t col, int year, int month, int day, int, int,
                        double) override {
@@ -149,7 +149,7 @@ private:
     References m_references;
 };
 
-QString read(const QString& path, bool openDocument, QVector<WorkbookModule::ReadSheet>* sheets) {
+QString read(const QString& path, bool openDocument, QVector<SheetFile::Sheet>* sheets) {
     Workbook book;
     try {
         const std::string name = QFile::encodeName(path).toStdString();

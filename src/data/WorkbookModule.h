@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Sheet.h"
+#include "data/SheetFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,21 +13,16 @@
 namespace WorkbookModule {
 
 // Changes whenever Functions changes, so that a module of another build is refused.
-inline constexpr int kInterface = 1;
+inline constexpr int kInterface = 2;
 
 // The module's file name, beside the program (and in the build folder, for the tests).
 inline const QString kFileName = QStringLiteral("libcoltstracker-workbooks.so");
-
-struct ReadSheet {
-    QString name;
-    QVector<QStringList> rows;
-};
 
 struct Functions {
     int interface;
     // Reads the workbook at `path`, an OpenDocument spreadsheet when `openDocument`, else an
     // Excel workbook, into `sheets`; the library's reason when it cannot.
-    QString (*read)(const QString& path, bool openDocument, QVector<ReadSheet>* sheets);
+    QString (*read)(const QString& path, bool openDocument, QVector<SheetFile::Sheet>* sheets);
     // Writes `sheets` as an Excel workbook at `path`; the library's reason when it cannot,
     // with the system's error number in `systemError`.
     QString (*write)(const QString& path, const QVector<Sheet>& sheets, int* systemError);
