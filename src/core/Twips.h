@@ -8,6 +8,7 @@
 namespace Twips {
 
 inline constexpr int kPerPixel = 15;
+inline constexpr double kPerInch = 1440.0;
 
 int toPixels(double twips);
 qint32 fromPixels(int pixels);

@@ -93,7 +93,9 @@ int Definition::column(const QString& column) const {
 }
 
 QString shownText(const Placed& placed, int pages) {
-    return placed.pageCount ? QString::number(pages) : placed.text;
+    if (!placed.pageCount)
+        return placed.text;
+    return pages > 0 ? QString::number(pages) : QString();
 }
 
 Pager::Pager(const Definition& definition, const QVector<Row>& rows,

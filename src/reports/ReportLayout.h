@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Twips.h"
+
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -17,6 +19,9 @@ namespace Report {
 inline constexpr int kPageWidth = 12240;  // 8.5 inches
 inline constexpr int kPageHeight = 15840; // 11 inches
 inline constexpr int kMargin = 1440;
+// The page in inches, for drawing it on a device of so many dots an inch.
+inline constexpr double kPageWidthInches = kPageWidth / Twips::kPerInch;
+inline constexpr double kPageHeightInches = kPageHeight / Twips::kPerInch;
 
 // A report names a column its rows do not have: a mistake in the program, refused where the
 // report is defined or its rows are read, never printed as an empty column.
@@ -92,7 +97,8 @@ struct Placed {
 
 using Page = QVector<Placed>;
 
-// What a placed item shows in a report of `pages` pages.
+// What a placed item shows in a report of `pages` pages; a page count shows nothing while the
+// number of pages is not known yet (`pages` 0).
 QString shownText(const Placed& placed, int pages);
 
 // Lays a report out a few pages at a time, so that a window shows the first page of a long

@@ -10,7 +10,7 @@
 namespace ReportPainter {
 
 void paint(QPainter& painter, const Report::Page& page, int pageCount, double dpi) {
-    const double scale = dpi / 1440.0; // device dots a twip
+    const double scale = dpi / Twips::kPerInch; // device dots a twip
     const auto dots = [scale](const QRect& r) {
         return QRectF(r.left() * scale, r.top() * scale, r.width() * scale, r.height() * scale);
     };
@@ -22,8 +22,6 @@ void paint(QPainter& painter, const Report::Page& page, int pageCount, double dp
             painter.drawLine(r.topLeft(), r.topRight());
             continue;
         }
-        if (p.pageCount && pageCount <= 0)
-            continue;
         QFont font(p.font.family);
         font.setPointSizeF(p.font.points);
         font.setBold(p.font.bold);
@@ -47,7 +45,8 @@ bool print(QPrinter& printer, const QVector<Report::Page>& pages) {
     // The paper chosen in the print dialog stays; a Letter page shrinks to fit A4.
     const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
     const double dpi = printer.resolution();
-    const double fit = std::min({1.0, paper.width() / (8.5 * dpi), paper.height() / (11.0 * dpi)});
+    const double fit = std::min({1.0, paper.width() / (Report::kPageWidthInches * dpi),
+                                 paper.height() / (Report::kPageHeightInches * dpi)});
     painter.scale(fit, fit);
     for (int n = 0; n < pages.size(); ++n) {
         if (n > 0 && !printer.newPage())

@@ -103,9 +103,11 @@ void ReportPreview::resizeCanvas() {
     if (m_mode == ZoomMode::FitToWidth) {
         const int width =
             this->width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
-        m_zoom = std::clamp((width - 2.0 * kRoom) / (8.5 * dpi), kLeastZoom, kMostZoom);
+        m_zoom = std::clamp((width - 2.0 * kRoom) / (Report::kPageWidthInches * dpi), kLeastZoom,
+                            kMostZoom);
     }
-    m_canvas->resize(qCeil(8.5 * dpi * m_zoom) + 2 * kRoom, qCeil(11.0 * dpi * m_zoom) + 2 * kRoom);
+    m_canvas->resize(qCeil(Report::kPageWidthInches * dpi * m_zoom) + 2 * kRoom,
+                     qCeil(Report::kPageHeightInches * dpi * m_zoom) + 2 * kRoom);
     m_canvas->update();
 }
 
@@ -120,7 +122,8 @@ bool ReportPreview::eventFilter(QObject* watched, QEvent* event) {
 // The white page with a shadow to its right and below, and on it the page's items.
 void ReportPreview::paintCanvas() {
     const qreal dpi = m_canvas->logicalDpiX();
-    const QRectF paper(kRoom, kRoom, 8.5 * dpi * m_zoom, 11.0 * dpi * m_zoom);
+    const QRectF paper(kRoom, kRoom, Report::kPageWidthInches * dpi * m_zoom,
+                       Report::kPageHeightInches * dpi * m_zoom);
     const qreal shadow = std::max(2.0, paper.width() / 150);
     QPainter painter(m_canvas);
     QLinearGradient right(paper.right(), 0, paper.right() + shadow, 0);
