@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QStringList>
 #include <QVector>
 #include <algorithm>
@@ -17,18 +18,31 @@
 
 namespace BenchSupport {
 
-// The program folders of "TOOL FOLDER... [--runs N]" and the number of runs; false (after
+// The program folders of "TOOL FOLDER... [--runs N] [--OPTION VALUE]...", the number of runs
+// and, in `options` when given, the value of every option by its name ("--keep"); false (after
 // printing the usage) when the command line is not of that form.
 inline bool parse(const QStringList& args, const char* tool, int defaultRuns, QStringList* folders,
-                  int* runs) {
-    const int at = args.indexOf(QStringLiteral("--runs"));
-    *runs = at > 0 && at + 1 < args.size() ? std::max(1, args.at(at + 1).toInt()) : defaultRuns;
+                  int* runs, QHash<QString, QString>* options = nullptr) {
+    QHash<QString, QString> named;
     folders->clear();
-    for (int a = 1; a < args.size(); ++a)
-        if (a != at && a != at + 1)
+    bool wellFormed = true;
+    for (int a = 1; a < args.size(); ++a) {
+        if (!args.at(a).startsWith(QLatin1String("--")))
             *folders << args.at(a);
-    if (folders->isEmpty() || folders->first().startsWith(QLatin1String("--"))) {
-        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER... [--runs N]\n", tool);
+        else if (a + 1 < args.size()) {
+            named.insert(args.at(a), args.at(a + 1));
+            ++a;
+        } else {
+            wellFormed = false;
+        }
+    }
+    *runs = named.contains(QStringLiteral("--runs"))
+                ? std::max(1, named.value(QStringLiteral("--runs")).toInt())
+                : defaultRuns;
+    if (options)
+        *options = named;
+    if (!wellFormed || folders->isEmpty()) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER... [--runs N] [--OPTION VALUE]...\n", tool);
         return false;
     }
     return true;
@@ -86,8 +100,9 @@ inline void offscreenUnlessTold() {
 // What every screen benchmark does first: its command line, the program's fonts and a screen of
 // 1280 x 1024. 0, or the exit code when it cannot go on.
 inline int startScreens(const QStringList& args, const char* tool, int defaultRuns,
-                        QStringList* folders, int* runs) {
-    if (!parse(args, tool, defaultRuns, folders, runs))
+                        QStringList* folders, int* runs,
+                        QHash<QString, QString>* options = nullptr) {
+    if (!parse(args, tool, defaultRuns, folders, runs, options))
         return 2;
     Fonts::install();
     AppState::ScreenWidth = 19200;

@@ -35,17 +35,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QStringList folders;
     int runs = 0;
+    QHash<QString, QString> options;
     if (const int failed = BenchSupport::startScreens(app.arguments(), "coltstracker-bench-reports",
-                                                      9, &folders, &runs))
+                                                      9, &folders, &runs, &options))
         return failed;
     QTemporaryDir temporary;
-    const int keepAt = app.arguments().indexOf(QStringLiteral("--keep"));
-    const QDir out(keepAt > 0 && keepAt + 1 < app.arguments().size()
-                       ? app.arguments().at(keepAt + 1)
-                       : temporary.path());
-    if (keepAt > 0)
-        folders.removeAll(out.path());
-    folders.removeAll(QStringLiteral("--keep"));
+    const QDir out(options.value(QStringLiteral("--keep"), temporary.path()));
     struct Case {
         const char* name;
         Reports::Kind kind;
