@@ -18,11 +18,16 @@
 namespace {
 
 // The preview's columns: the row of the file, what it holds, and what becomes of it.
-const QStringList kColumnTitles = {"Row",  "Rider Number", "First Name", "Last Name",
-                                   "Team", "Division",     "Import"};
 const RosterImport::Column kShown[] = {RosterImport::RiderNumber, RosterImport::FirstName,
                                        RosterImport::LastName, RosterImport::Team,
                                        RosterImport::Division};
+
+QStringList columnTitles() {
+    QStringList titles{QStringLiteral("Row")};
+    for (const RosterImport::Column c : kShown)
+        titles << RosterImport::name(c);
+    return titles << QStringLiteral("Import");
+}
 
 QString counted(qsizetype n, const QString& one, const QString& more) {
     return QString::number(n) + ' ' + (n == 1 ? one : more);
@@ -48,10 +53,11 @@ FrmImportRiders::FrmImportRiders()
     using namespace Controls;
     LblFile = label(this, "LblFile", QString(), 240, 120, 10320, 255);
     LblCounts = label(this, "LblCounts", QString(), 240, 420, 10320, 255);
-    GrdRows = new QTableWidget(0, int(kColumnTitles.size()), this);
+    const QStringList titles = columnTitles();
+    GrdRows = new QTableWidget(0, int(titles.size()), this);
     Controls::name(GrdRows, QStringLiteral("GrdRows"));
     GrdRows->setGeometry(Twips::rect(240, 780, 10320, 5700));
-    GrdRows->setHorizontalHeaderLabels(kColumnTitles);
+    GrdRows->setHorizontalHeaderLabels(titles);
     GrdRows->verticalHeader()->hide();
     GrdRows->verticalHeader()->setDefaultSectionSize(Twips::toPixels(285));
     GrdRows->horizontalHeader()->setStretchLastSection(true);

@@ -25,9 +25,7 @@ inline const QString kNoNumber =
 
 // The six boxes of a rider form: rider number, first name, last name, address, city, zip.
 using Boxes = std::array<QLineEdit*, 6>;
-inline constexpr std::array<int, 6> kBoxLimits = {
-    Controls::Limit::kNumber,  Controls::Limit::kName, Controls::Limit::kName,
-    Controls::Limit::kAddress, Controls::Limit::kName, Controls::Limit::kZip};
+inline constexpr std::array<int, 6> kBoxLimits = Controls::Limit::kRider;
 
 // Fills `list` with the team names, in the order of `teams`; nothing is chosen. Returns
 // false (after telling the user) when the teams could not be read.

@@ -20,9 +20,12 @@ const std::array<QStringList, kColumns> kHeadings = {
     {"division"}};
 const std::array<const char*, kColumns> kNames = {
     "Rider Number", "First Name", "Last Name", "Address", "City", "Zip", "Team", "Division"};
-const std::array<int, kColumns> kLongest = {Limit::kNumber,  Limit::kName, Limit::kName,
-                                            Limit::kAddress, Limit::kName, Limit::kZip,
-                                            Limit::kName,    Limit::kName};
+
+// The most characters a column takes: a rider's as the rider forms take them, a team's name as
+// the team form does.
+int longest(int column) {
+    return column < int(Limit::kRider.size()) ? Limit::kRider.at(size_t(column)) : Limit::kName;
+}
 constexpr Column kNeeded[] = {RiderNumber, FirstName, LastName, Team};
 
 QString key(const QString& heading) {
@@ -32,10 +35,14 @@ QString key(const QString& heading) {
 }
 
 bool isDivision(const QString& text) {
-    return text.size() == 1 && QStringLiteral("ABCD").contains(text.toUpper());
+    return TeamStore::kDivisions.contains(text.toUpper());
 }
 
 } // namespace
+
+QString name(Column column) {
+    return QString::fromLatin1(kNames.at(column));
+}
 
 QString fold(const QString& text) {
     QString folded = text;
@@ -101,10 +108,10 @@ Plan plan(const QVector<QStringList>& rows, const Headings& columns, const Distr
         const QString& teamName = line.cells.at(Team);
         QString tooLong;
         for (int k = 0; k < kColumns && tooLong.isEmpty(); ++k)
-            if (line.cells.at(size_t(k)).size() > kLongest.at(size_t(k)))
+            if (line.cells.at(size_t(k)).size() > longest(k))
                 tooLong = QStringLiteral("The %1 is longer than %2 characters.")
                               .arg(QString(kNames.at(size_t(k))).toLower())
-                              .arg(kLongest.at(size_t(k)));
+                              .arg(longest(k));
         if (!tooLong.isEmpty())
             line.reason = tooLong;
         else if (number.isEmpty())

@@ -17,6 +17,9 @@ namespace RosterImport {
 
 enum Column { RiderNumber, FirstName, LastName, Address, City, Zip, Team, Division, kColumns };
 
+// The heading the program gives a column: "Rider Number".
+QString name(Column column);
+
 // The column of each kind in a heading row (-1 where none), found by heading with letter case
 // and spaces ignored; the headings of the needed kinds that are missing.
 struct Headings {

@@ -23,7 +23,7 @@ FrmTeam::FrmTeam() : FormBase(QStringLiteral("FrmTeam"), QStringLiteral("Team Fo
     LblDivision = label(this, "LblDivision", "Division", 6480, 1320, 855, 255);
     // Choice from the list only: the rest of the program groups teams by exactly these letters.
     CbDivision = dropDownList(this, "CbDivision", 7560, 1320, 975, 315);
-    CbDivision->addItems({"A", "B", "C", "D"});
+    CbDivision->addItems(TeamStore::kDivisions);
     CbDivision->setCurrentIndex(-1);
     CmdSubmit = button(this, "CmdSubmit", "Submit", 1560, 2280, 2535, 495);
     CmdCancel = button(this, "CmdCancel", "Cancel", 5280, 2280, 2535, 495);

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
 // Every query and save of the team and coach screens: the only place that writes TblTeam and
 // TblCoach. Failures throw DbError.
 namespace TeamStore {
+
+// The divisions a team rides in.
+inline const QStringList kDivisions = {QStringLiteral("A"), QStringLiteral("B"),
+                                       QStringLiteral("C"), QStringLiteral("D")};
 
 struct Team {
     qint32 TeamCode = -1;
