@@ -97,4 +97,24 @@ QVector<QStringList> parse(const QString& text) {
     return rows;
 }
 
+QByteArray encode(const QVector<QStringList>& rows) {
+    const auto field = [](const QString& text) {
+        if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+            !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+            text.trimmed() == text)
+            return text;
+        QString quoted = text;
+        quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+        return QLatin1Char('"') + quoted + QLatin1Char('"');
+    };
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (const QStringList& row : rows) {
+        QStringList fields;
+        for (const QString& text : row)
+            fields << field(text);
+        bytes += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    }
+    return bytes;
+}
+
 } // namespace CsvText

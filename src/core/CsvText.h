@@ -17,4 +17,9 @@ QString decode(const QByteArray& bytes);
 // Line ends may be CRLF, LF or CR.
 QVector<QStringList> parse(const QString& text);
 
+// `rows` as a file spreadsheet programs read: UTF-8 with a byte order mark, fields separated by
+// commas, a field quoted where it holds a separator, a quote, a line break or spaces at its
+// ends, and every line ended by CRLF.
+QByteArray encode(const QVector<QStringList>& rows);
+
 } // namespace CsvText

@@ -1,6 +1,7 @@
 #include "reports/ReportWindow.h"
 
 #include "core/AppState.h"
+#include "core/CsvText.h"
 #include "core/Twips.h"
 #include "data/Spreadsheet.h"
 #include "data/WholeFile.h"
@@ -35,17 +36,6 @@ std::map<Reports::Kind, qreal> g_zoom;
 QString g_saveFolder;
 // The pages laid out at a time while the window waits for the user: a few milliseconds' work.
 constexpr int kPagesASlice = 50;
-
-// A field as spreadsheets read it: quoted where it holds a separator, a quote or a line break.
-QString csvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
-        text.trimmed() == text)
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 } // namespace
 
@@ -239,16 +229,14 @@ QVector<int> ReportWindow::savedColumns() const {
 bool ReportWindow::saveCsv(const QString& path) {
     const Reports::Design& design = Reports::design(m_kind);
     const QVector<int> columns = savedColumns();
-    QStringList lines{design.csv.join(QLatin1Char(','))};
+    QVector<QStringList> lines{design.csv};
     for (const Report::Row& row : m_rows) {
         QStringList fields;
         for (int column : columns)
-            fields << csvField(row.at(column).toString());
-        lines << fields.join(QLatin1Char(','));
+            fields << row.at(column).toString();
+        lines << fields;
     }
-    // A byte order mark, so that spreadsheets read the file as UTF-8.
-    const QByteArray bytes = "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-    return Messages::saved(path, WholeFile::write(path, bytes));
+    return Messages::saved(path, WholeFile::write(path, CsvText::encode(lines)));
 }
 
 bool ReportWindow::saveXlsx(const QString& path) {
