@@ -98,14 +98,7 @@ bool FrmImportRiders::InitializeForm(const QString& path) {
         return false;
     }
     RosterImport::District district;
-    if (!Controls::guarded([&] {
-            QStringList numbers;
-            for (const QStringList& row : sheet->rows.mid(1))
-                numbers << row.value(columns.at[RosterImport::RiderNumber]).trimmed();
-            for (const QString& number : RiderStore::storedAmong(numbers))
-                district.riderNumbers.insert(RosterImport::fold(number));
-            district.teams = TeamStore::teams();
-        }))
+    if (!Controls::guarded([&] { district = RosterImport::districtFor(sheet->rows, columns); }))
         return false;
     m_plan = RosterImport::plan(sheet->rows, columns, district);
     if (m_plan.lines.isEmpty()) {

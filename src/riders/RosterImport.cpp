@@ -40,6 +40,17 @@ bool isDivision(const QString& text) {
 
 } // namespace
 
+District districtFor(const QVector<QStringList>& rows, const Headings& columns) {
+    QStringList numbers;
+    for (const QStringList& row : rows.mid(1))
+        numbers << row.value(columns.at[RiderNumber]).trimmed();
+    District district;
+    for (const QString& number : RiderStore::storedAmong(numbers))
+        district.riderNumbers.insert(fold(number));
+    district.teams = TeamStore::teams();
+    return district;
+}
+
 QString name(Column column) {
     return QString::fromLatin1(kNames.at(column));
 }

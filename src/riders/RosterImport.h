@@ -34,6 +34,10 @@ struct District {
     QVector<TeamStore::Team> teams;
 };
 
+// What the district holds of the riders of `rows` (the first being the headings) and its teams:
+// only the file's rider numbers are looked up. Throws DbError.
+District districtFor(const QVector<QStringList>& rows, const Headings& columns);
+
 enum class What { Added, AddedWithNewTeam, Refused };
 
 // One row of the file and what becomes of it.
